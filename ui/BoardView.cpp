@@ -1,0 +1,90 @@
+#include "ui/BoardView.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "ui/Colors.h"
+#include "ui/Fonts.h"
+#include "ui/Pictures.h"
+
+namespace glimmerix {
+
+namespace {
+
+struct StatusLabel {
+  QRect rect;
+  bool opaque;
+  QColor textColor;
+};
+
+const StatusLabel ScoreTitle{TwipsRect(90, 5200, 1350, 495), true, Qt::black};
+const StatusLabel ScoreValue{TwipsRect(1425, 5205, 1200, 495), true, DarkBlue};
+const StatusLabel TimeTitle{TwipsRect(3075, 5200, 990, 495), false, Qt::black};
+const StatusLabel TimeValue{TwipsRect(4050, 5200, 1200, 375), false, DarkBlue};
+
+void PaintLabel(QPainter& painter, const StatusLabel& label, const std::string& caption) {
+  if (label.opaque) painter.fillRect(label.rect, Grey);
+  painter.setPen(label.textColor);
+  painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                   QString::fromStdString(caption));
+}
+
+}  // namespace
+
+BoardView::BoardView(frmMain& game, QWidget* parent) : QWidget(parent), game_(game) {
+  setFixedSize(GameClientSize);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setFont(SansFont(15, true));
+}
+
+void BoardView::updateStatus() { update(QRect(0, BoardBottom, width(), height() - BoardBottom)); }
+
+void BoardView::updateBar() { update(BarArea()); }
+
+void BoardView::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), Grey);
+  if (event->rect().top() < BoardBottom) paintBoard(painter);
+  paintStatus(painter);
+}
+
+// Back to front: picked frames, grid lines, gems. Plain frames are transparent.
+void BoardView::paintBoard(QPainter& painter) const {
+  const Board& cells = game_.Cells;
+  for (std::int16_t cell = 0; cell < CellCount; ++cell) {
+    if (cells[cell].Frame == FrameLook::Picked) painter.fillRect(FrameRect(cell), PickedRed);
+  }
+  for (int line = 1; line <= 7; ++line) painter.fillRect(VerticalGridLine(line), Qt::white);
+  for (int line = 1; line <= 8; ++line) painter.fillRect(HorizontalGridLine(line), Qt::white);
+  for (std::int16_t cell = 0; cell < CellCount; ++cell) {
+    const Cell& c = cells[cell];
+    if (c.Visible) painter.drawPixmap(GemRect(cell, c.Kind).topLeft(), GemPicture(c.Kind));
+  }
+}
+
+void BoardView::paintStatus(QPainter& painter) const {
+  painter.fillRect(BarRect(game_.linTime.X2), BarBlue);
+  PaintLabel(painter, ScoreTitle, "SCORE:");
+  PaintLabel(painter, ScoreValue, game_.lblscore.Caption);
+  PaintLabel(painter, TimeTitle, "TIME:");
+  PaintLabel(painter, TimeValue, game_.lblDisplayTime.Caption);
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) pressed_ = HitTest(game_.Cells, event->position().toPoint());
+}
+
+void BoardView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return;
+  const BoardHit hit = HitTest(game_.Cells, event->position().toPoint());
+  const bool sameTarget = hit == pressed_;
+  pressed_ = {};
+  if (!sameTarget) return;
+  // The handler may run a whole cascade, yielding to nested events on the way.
+  if (hit.target == BoardHit::Target::Frame) game_.lblColumn_Click(ColumnOf(hit.cell), RowOf(hit.cell));
+  if (hit.target == BoardHit::Target::Gem) game_.imgrock_Click(hit.cell);
+  update();
+}
+
+}  // namespace glimmerix

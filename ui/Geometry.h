@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include "board/Board.h"
+
+namespace glimmerix {
+
+// Designed positions are twips; the screen has 15 of them to a pixel.
+[[nodiscard]] int TwipsToPixels(double twips);
+[[nodiscard]] QRect TwipsRect(int left, int top, int width, int height);
+
+// The part of the game window under the menu bar: the board and the status row.
+// Everything placed further right (the parking area) is never seen.
+constexpr QSize GameClientSize{320, 374};
+constexpr int BoardBottom = 323;  // the lowest grid line's last pixel row, plus one
+
+[[nodiscard]] QSize GemSize(std::int16_t kind);
+[[nodiscard]] QRect GemRect(std::int16_t cell, std::int16_t kind);
+[[nodiscard]] QRect FrameRect(std::int16_t cell);
+[[nodiscard]] QRect VerticalGridLine(int index);    // 1..7
+[[nodiscard]] QRect HorizontalGridLine(int index);  // 1..8
+[[nodiscard]] QRect BarRect(float x2);              // linTime from -15 to X2 at y 5040
+[[nodiscard]] QRect BarArea();                      // wherever the bar can be drawn
+
+// What a click at a point reaches, by the stacking of the board: a plain frame lies in
+// front of its gem, a picked frame behind it, and a hidden gem takes no click.
+struct BoardHit {
+  enum class Target { None, Frame, Gem };
+  Target target = Target::None;
+  std::int16_t cell = NoCell;
+  friend bool operator==(const BoardHit&, const BoardHit&) = default;
+};
+[[nodiscard]] BoardHit HitTest(const Board& cells, QPoint point);
+
+}  // namespace glimmerix

@@ -1,0 +1,76 @@
+#include "ui/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+
+#include "ui/BoardView.h"
+#include "ui/Colors.h"
+#include "ui/Geometry.h"
+
+namespace glimmerix {
+
+namespace {
+// What the designed outer size spends on borders, caption and menu bar.
+constexpr int FrameTwipsWide = 90;
+constexpr int FrameTwipsHigh = 660;
+}  // namespace
+
+MainWindow::MainWindow(frmMain& game, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      game_(game),
+      board_(new BoardView(game, this)) {
+  setWindowTitle(QStringLiteral("Glimmerix"));
+  setCentralWidget(board_);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  QPalette grey = palette();
+  grey.setColor(QPalette::Window, Grey);
+  setPalette(grey);
+
+  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+  mnuNewGame = addCommand(file, "New Game", Qt::CTRL | Qt::Key_N, &frmMain::mnuNewGame_Click);
+  mnuPauseGame =
+      addCommand(file, "Pause Game", Qt::CTRL | Qt::Key_P, &frmMain::mnuPauseGame_Click);
+  file->addSeparator();
+  mnuExit = addCommand(file, "Exit", Qt::CTRL | Qt::Key_X, &frmMain::mnuExit_Click);
+  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+  mnuHow = addCommand(help, "How to Play", Qt::CTRL | Qt::Key_H, &frmMain::mnuHow_Click);
+  mnuAbout = addCommand(help, "About", Qt::CTRL | Qt::Key_A, &frmMain::mnuAbout_Click);
+}
+
+QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,
+                                void (frmMain::*command)()) {
+  QAction* action = menu->addAction(caption);
+  action->setShortcut(shortcut);
+  connect(action, &QAction::triggered, this, [this, command] {
+    (game_.*command)();
+    board_->update();
+  });
+  return action;
+}
+
+void MainWindow::setOuterTwips(int width, int height) {
+  board_->setFixedSize(TwipsToPixels(width - FrameTwipsWide), TwipsToPixels(height - FrameTwipsHigh));
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key() == Qt::Key_Escape ? KeyEscape : event->key();
+  const auto keyCode = static_cast<std::int16_t>(key < 0x100 ? key : 0);
+  game_.Form_KeyDown(keyCode, static_cast<std::int16_t>(event->modifiers() >> 25));
+  board_->update();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::WindowStateChange) game_.Form_Resize();
+}
+
+// Closing the game window ends the program; the game never cancels it.
+void MainWindow::closeEvent(QCloseEvent* event) {
+  event->accept();
+  game_.Form_Unload();
+}
+
+}  // namespace glimmerix

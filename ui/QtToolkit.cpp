@@ -1,0 +1,130 @@
+#include "ui/QtToolkit.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTime>
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
+#include "ui/BoardView.h"
+#include "ui/MainWindow.h"
+#include "ui/frmOver.h"
+
+namespace glimmerix {
+
+namespace {
+
+void ComeForward(QWidget* window) {
+  // Without this a window shown again after a box loses the keyboard on a bare X server.
+  window->raise();
+  window->activateWindow();
+}
+
+void CentreOnScreen(QWidget* window) {
+  const QRect screen = window->screen()->availableGeometry();
+  window->move(screen.center() - window->rect().center());
+}
+
+}  // namespace
+
+QtToolkit::QtToolkit() {
+  tmrTimeline_.setInterval(94);
+  tmrTimeline_.setTimerType(Qt::PreciseTimer);
+  QObject::connect(&tmrTimeline_, &QTimer::timeout, [this] {
+    game_.tmrTimeline_Timer();
+    if (main_) main_->board()->updateStatus();
+  });
+  tmrFlicker_.setInterval(60);
+  QObject::connect(&tmrFlicker_, &QTimer::timeout, [this] {
+    game_.tmrFlicker_Timer();
+    if (main_) main_->board()->updateBar();
+  });
+}
+
+QtToolkit::~QtToolkit() = default;
+
+void QtToolkit::ShowMain() {
+  if (!main_) {
+    main_ = std::make_unique<MainWindow>(game_);
+    tmrFlicker_.start();
+    game_.Form_Load();
+  }
+  Show(Form::Main);
+}
+
+void QtToolkit::DoEvents() {
+  if (main_) main_->board()->update();
+  QCoreApplication::processEvents();
+}
+
+void QtToolkit::MsgBox(const std::string& prompt, const std::string& title) {
+  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
+                  QString::fromStdString(prompt), QMessageBox::Ok);
+  box.exec();
+}
+
+void QtToolkit::End() {
+  // At once and from any depth: no handler, destructor or event runs after this.
+  std::fflush(nullptr);
+  std::_Exit(EXIT_SUCCESS);
+}
+
+float QtToolkit::Timer() const {
+  return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+}
+
+void QtToolkit::SetTimelineEnabled(bool enabled) {
+  if (enabled == tmrTimeline_.isActive()) return;  // a running clock keeps its phase
+  if (enabled) {
+    tmrTimeline_.start();
+  } else {
+    tmrTimeline_.stop();
+  }
+}
+
+void QtToolkit::Show(Form form) {
+  QWidget* w = window(form);
+  if (!std::exchange(centred_[static_cast<int>(form)], true)) CentreOnScreen(w);
+  w->show();
+  ComeForward(w);
+}
+
+void QtToolkit::SetVisible(Form form, bool visible) {
+  QWidget* w = window(form);
+  if (!visible) {
+    w->hide();
+    return;
+  }
+  Show(form);
+}
+
+int QtToolkit::WindowState(Form form) const {
+  const QWidget* w = form == Form::Main ? static_cast<QWidget*>(main_.get()) : over_.get();
+  return w && w->isMinimized() ? Minimized : Normal;
+}
+
+void QtToolkit::SetWindowState(Form form, int state) {
+  QWidget* w = window(form);
+  const Qt::WindowStates others = w->windowState() & ~Qt::WindowMinimized;
+  w->setWindowState(state == Minimized ? others | Qt::WindowMinimized : others);
+}
+
+void QtToolkit::SetSize(Form form, int width, int height) {
+  if (form == Form::Main) main_->setOuterTwips(width, height);
+}
+
+void QtToolkit::SetOverScore(const std::string& caption) { over().setScore(caption); }
+
+QWidget* QtToolkit::window(Form form) {
+  if (form == Form::Over) return &over();
+  return main_.get();
+}
+
+frmOver& QtToolkit::over() {
+  if (!over_) over_ = std::make_unique<frmOver>(*this);
+  return *over_;
+}
+
+}  // namespace glimmerix

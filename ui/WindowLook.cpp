@@ -1,0 +1,45 @@
+#include "ui/WindowLook.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/Colors.h"
+#include "ui/Fonts.h"
+#include "ui/Pictures.h"
+
+namespace glimmerix {
+
+void SetUpFixedWindow(QWidget& window, const QString& caption, QSize clientSize) {
+  window.setWindowTitle(caption);
+  window.setWindowIcon(WindowIcon());
+  window.setFixedSize(clientSize);
+  window.setAutoFillBackground(true);
+  QPalette palette = window.palette();
+  palette.setColor(QPalette::Window, LightBlue);
+  palette.setColor(QPalette::Button, LightBlue);
+  window.setPalette(palette);
+}
+
+QLabel* AddLabel(QWidget& window, const QString& text, QRect rect, const QFont& font,
+                 Qt::Alignment alignment) {
+  auto* label = new QLabel(text, &window);
+  label->setGeometry(rect);
+  label->setFont(font);
+  label->setAlignment(alignment | Qt::AlignTop);
+  return label;
+}
+
+QPushButton* AddButton(QWidget& window, const QString& text, QRect rect) {
+  auto* button = new QPushButton(text, &window);
+  button->setGeometry(rect);
+  button->setFont(SansFont(8, false));
+  return button;
+}
+
+QFont DisplayFont(double points) {
+  QFont font = SansFont(points, false);
+  font.setFamily(QStringLiteral("DejaVu Serif"));
+  return font;
+}
+
+}  // namespace glimmerix

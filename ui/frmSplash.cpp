@@ -1,0 +1,98 @@
+#include "ui/frmSplash.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/Geometry.h"
+#include "ui/Pictures.h"
+#include "ui/QtToolkit.h"
+#include "ui/WindowLook.h"
+
+namespace glimmerix {
+
+namespace {
+
+// The greeting, 48 spaces, then the credit, all in the title bar.
+const QString Caption =
+    QStringLiteral("Welcome to Glimmerix!") + QString(48, u' ') + QStringLiteral("by the Glimmerix developers");
+
+enum Kind : std::int16_t { Yellow = 1, White, Red, Purple, Blue, Green, Orange };
+
+struct Placed {
+  const char* name;
+  Kind kind;
+  int left, top;  // twips
+};
+
+// Listed in the order each set is switched; the two sets alternate along the edges.
+constexpr std::array<Placed, 7> FirstSetLayout{{{"imgblue", Blue, 0, 0},
+                                                {"imgpurple", Purple, 0, 1800},
+                                                {"imgwhite", White, 2520, 1850},
+                                                {"imgorange", Orange, 5280, 1820},
+                                                {"imggreen2", Green, 6540, 840},
+                                                {"imgyellow2", Yellow, 5280, 0},
+                                                {"imgred2", Red, 2520, 0}}};
+constexpr std::array<Placed, 7> SecondSetLayout{{{"imgblue2", Blue, 6515, 1830},
+                                                 {"imgpurple2", Purple, 6515, 0},
+                                                 {"imgwhite2", White, 3840, 0},
+                                                 {"imgorange2", Orange, 1200, 0},
+                                                 {"imggreen", Green, 0, 840},
+                                                 {"imgyellow", Yellow, 1200, 1800},
+                                                 {"imgred", Red, 3840, 1850}}};
+
+QLabel* AddGem(QWidget& window, const Placed& gem) {
+  auto* image = new QLabel(&window);
+  image->setObjectName(QString::fromLatin1(gem.name));
+  image->setPixmap(GemPicture(gem.kind));
+  image->setGeometry(QRect(QPoint(TwipsToPixels(gem.left), TwipsToPixels(gem.top)),
+                           GemSize(gem.kind)));
+  return image;
+}
+
+}  // namespace
+
+frmSplash::frmSplash(QtToolkit& toolkit) : QWidget(nullptr, FixedDialogFlags), toolkit_(toolkit) {
+  SetUpFixedWindow(*this, Caption, TwipsRect(0, 0, 7005, 2295).size());
+  AddLabel(*this, "GLIMMERIX", TwipsRect(120, 510, 6765, 735), DisplayFont(30), Qt::AlignHCenter);
+  cmdPlay = AddButton(*this, "PLAY", TwipsRect(2820, 1320, 1215, 495));
+  cmdPlay->setFocus();
+  for (std::size_t i = 0; i < FirstSet.size(); ++i) FirstSet[i] = AddGem(*this, FirstSetLayout[i]);
+  for (std::size_t i = 0; i < SecondSet.size(); ++i) {
+    SecondSet[i] = AddGem(*this, SecondSetLayout[i]);
+  }
+  Timer1.setInterval(100);
+  connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
+  connect(cmdPlay, &QPushButton::clicked, this, &frmSplash::cmdPlay_Click);
+  Form_Load();
+}
+
+void frmSplash::Form_Load() {
+  BlinkPhase = true;
+  toolkit_.Randomize();
+  for (QLabel* gem : SecondSet) gem->setVisible(false);
+  Timer1.start();
+}
+
+// The first tick only confirms the starting picture; from the second on the sets swap.
+void frmSplash::Timer1_Timer() {
+  for (QLabel* gem : FirstSet) gem->setVisible(BlinkPhase);
+  for (QLabel* gem : SecondSet) gem->setVisible(!BlinkPhase);
+  BlinkPhase = !BlinkPhase;
+}
+
+// Between the two steps no window is open; the program goes on all the same.
+void frmSplash::cmdPlay_Click() {
+  Timer1.stop();
+  hide();
+  deleteLater();
+  toolkit_.ShowMain();
+}
+
+// Closing the welcome window before PLAY ends the program.
+void frmSplash::closeEvent(QCloseEvent* event) {
+  event->accept();
+  toolkit_.End();
+}
+
+}  // namespace glimmerix

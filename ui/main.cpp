@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include "ui/Pictures.h"
+#include "ui/QtToolkit.h"
+#include "ui/frmSplash.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Glimmerix"));
+  QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QApplication::setWindowIcon(glimmerix::WindowIcon());
+  // Between the welcome window and the game window none is open; the game alone
+  // decides when the program ends.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  glimmerix::QtToolkit toolkit;
+  auto* splash = new glimmerix::frmSplash(toolkit);  // deletes itself after PLAY
+  splash->show();
+  return QApplication::exec();
+}
