@@ -31,8 +31,12 @@ struct Cell {
 
 using Board = std::array<Cell, CellCount>;
 
-[[nodiscard]] constexpr std::int16_t ColumnOf(std::int16_t cell) { return cell / Rows; }
-[[nodiscard]] constexpr std::int16_t RowOf(std::int16_t cell) { return cell % Rows; }
+[[nodiscard]] constexpr std::int16_t ColumnOf(std::int16_t cell) {
+  return cell / Rows;
+}
+[[nodiscard]] constexpr std::int16_t RowOf(std::int16_t cell) {
+  return cell % Rows;
+}
 [[nodiscard]] constexpr std::int16_t CellAt(std::int16_t column, std::int16_t row) {
   return static_cast<std::int16_t>(column * Rows + row);
 }

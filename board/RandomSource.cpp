@@ -4,7 +4,9 @@
 
 namespace glimmerix {
 
-void SeededRandom::Randomize(float seed) { engine_.seed(std::bit_cast<std::uint32_t>(seed)); }
+void SeededRandom::Randomize(float seed) {
+  engine_.seed(std::bit_cast<std::uint32_t>(seed));
+}
 
 double SeededRandom::Rnd() {
   // The top 53 bits as a fraction: never reaches 1, so a draw never exceeds kind 7.

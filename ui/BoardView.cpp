@@ -38,9 +38,13 @@ BoardView::BoardView(frmMain& game, QWidget* parent) : QWidget(parent), game_(ga
   setFont(SansFont(15, true));
 }
 
-void BoardView::updateStatus() { update(QRect(0, BoardBottom, width(), height() - BoardBottom)); }
+void BoardView::updateStatus() {
+  update(QRect(0, BoardBottom, width(), height() - BoardBottom));
+}
 
-void BoardView::updateBar() { update(BarArea()); }
+void BoardView::updateBar() {
+  update(BarArea());
+}
 
 void BoardView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
@@ -72,7 +76,8 @@ void BoardView::paintStatus(QPainter& painter) const {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) pressed_ = HitTest(game_.Cells, event->position().toPoint());
+  if (event->button() == Qt::LeftButton)
+    pressed_ = HitTest(game_.Cells, event->position().toPoint());
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
@@ -82,7 +87,8 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
   pressed_ = {};
   if (!sameTarget) return;
   // The handler may run a whole cascade, yielding to nested events on the way.
-  if (hit.target == BoardHit::Target::Frame) game_.lblColumn_Click(ColumnOf(hit.cell), RowOf(hit.cell));
+  if (hit.target == BoardHit::Target::Frame)
+    game_.lblColumn_Click(ColumnOf(hit.cell), RowOf(hit.cell));
   if (hit.target == BoardHit::Target::Gem) game_.imgrock_Click(hit.cell);
   update();
 }

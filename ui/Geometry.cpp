@@ -22,9 +22,9 @@ constexpr std::array<std::array<int, Columns>, Rows> GemTop{{
 }};
 
 // Pixel sizes of the seven gem pictures, by kind.
-constexpr std::array<QSize, GemKinds + 1> GemSizes{
-    QSize{0, 0},   QSize{34, 34}, QSize{30, 30}, QSize{30, 30},
-    QSize{32, 33}, QSize{34, 32}, QSize{30, 30}, QSize{30, 33}};
+constexpr std::array<QSize, GemKinds + 1> GemSizes{QSize{0, 0},   QSize{34, 34}, QSize{30, 30},
+                                                   QSize{30, 30}, QSize{32, 33}, QSize{34, 32},
+                                                   QSize{30, 30}, QSize{30, 33}};
 
 constexpr int CellTwips = 600;
 constexpr int GridPixels = 5;
@@ -34,13 +34,17 @@ constexpr int FrameHeight = 525;
 
 }  // namespace
 
-int TwipsToPixels(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+int TwipsToPixels(double twips) {
+  return static_cast<int>(std::lround(twips / 15.0));
+}
 
 QRect TwipsRect(int left, int top, int width, int height) {
   return {TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height)};
 }
 
-QSize GemSize(std::int16_t kind) { return kind >= 1 && kind <= GemKinds ? GemSizes[kind] : QSize{}; }
+QSize GemSize(std::int16_t kind) {
+  return kind >= 1 && kind <= GemKinds ? GemSizes[kind] : QSize{};
+}
 
 QRect GemRect(std::int16_t cell, std::int16_t kind) {
   const QPoint topLeft{TwipsToPixels(GemLeft[ColumnOf(cell)]),
@@ -76,7 +80,9 @@ QRect BarRect(float x2) {
   return {QPoint{left, y - BarPixels / 2}, QPoint{right, y + BarPixels / 2}};
 }
 
-QRect BarArea() { return BarRect(GameClientSize.width() * 15.0f).adjusted(0, 0, 1, 0); }
+QRect BarArea() {
+  return BarRect(GameClientSize.width() * 15.0f).adjusted(0, 0, 1, 0);
+}
 
 BoardHit HitTest(const Board& cells, QPoint point) {
   using Target = BoardHit::Target;

@@ -22,19 +22,28 @@ constexpr auto HowPrompt =
     "will receive 300 bonus points if you can get the blue bar to reach the right edge of the "
     "board.  Good luck!";
 constexpr auto AboutTitle = "About Glimmerix";
-constexpr auto AboutPrompt =
-    "Glimmerix 1.00\r\nWritten and drawn by the Glimmerix developers.";
+constexpr auto AboutPrompt = "Glimmerix 1.00\r\nWritten and drawn by the Glimmerix developers.";
 }  // namespace
 
-void frmMain::mnuNewGame_Click() { Form_Load(); }
+void frmMain::mnuNewGame_Click() {
+  Form_Load();
+}
 
-void frmMain::mnuPauseGame_Click() { ShowPausingBox(PausePrompt, AppTitle); }
+void frmMain::mnuPauseGame_Click() {
+  ShowPausingBox(PausePrompt, AppTitle);
+}
 
-void frmMain::mnuExit_Click() { toolkit_.End(); }
+void frmMain::mnuExit_Click() {
+  toolkit_.End();
+}
 
-void frmMain::mnuHow_Click() { ShowPausingBox(HowPrompt, HowTitle); }
+void frmMain::mnuHow_Click() {
+  ShowPausingBox(HowPrompt, HowTitle);
+}
 
-void frmMain::mnuAbout_Click() { ShowPausingBox(AboutPrompt, AboutTitle); }
+void frmMain::mnuAbout_Click() {
+  ShowPausingBox(AboutPrompt, AboutTitle);
+}
 
 void frmMain::Form_KeyDown(std::int16_t KeyCode, std::int16_t /*Shift*/) {
   if (KeyCode == KeyEscape) mnuPauseGame_Click();
@@ -46,7 +55,9 @@ void frmMain::Form_Resize() {
   if (toolkit_.WindowState(Form::Main) == Normal) toolkit_.SetTimelineEnabled(true);
 }
 
-void frmMain::Form_Unload() { toolkit_.End(); }
+void frmMain::Form_Unload() {
+  toolkit_.End();
+}
 
 // While the box is open the board is out of sight and costs the player no time.
 void frmMain::ShowPausingBox(const std::string& prompt, const std::string& title) {

@@ -31,8 +31,7 @@ MainWindow::MainWindow(frmMain& game, QWidget* parent)
 
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   mnuNewGame = addCommand(file, "New Game", Qt::CTRL | Qt::Key_N, &frmMain::mnuNewGame_Click);
-  mnuPauseGame =
-      addCommand(file, "Pause Game", Qt::CTRL | Qt::Key_P, &frmMain::mnuPauseGame_Click);
+  mnuPauseGame = addCommand(file, "Pause Game", Qt::CTRL | Qt::Key_P, &frmMain::mnuPauseGame_Click);
   file->addSeparator();
   mnuExit = addCommand(file, "Exit", Qt::CTRL | Qt::Key_X, &frmMain::mnuExit_Click);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -52,7 +51,8 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombina
 }
 
 void MainWindow::setOuterTwips(int width, int height) {
-  board_->setFixedSize(TwipsToPixels(width - FrameTwipsWide), TwipsToPixels(height - FrameTwipsHigh));
+  board_->setFixedSize(TwipsToPixels(width - FrameTwipsWide),
+                       TwipsToPixels(height - FrameTwipsHigh));
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -15,6 +15,8 @@ const QPixmap& GemPicture(std::int16_t kind) {
   return pictures[kind >= 1 && kind <= GemKinds ? kind : 0];
 }
 
-QIcon WindowIcon() { return QIcon(QStringLiteral(":/pictures/icon.xpm")); }
+QIcon WindowIcon() {
+  return QIcon(QStringLiteral(":/pictures/icon.xpm"));
+}
 
 }  // namespace glimmerix

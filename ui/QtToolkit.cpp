@@ -115,7 +115,9 @@ void QtToolkit::SetSize(Form form, int width, int height) {
   if (form == Form::Main) main_->setOuterTwips(width, height);
 }
 
-void QtToolkit::SetOverScore(const std::string& caption) { over().setScore(caption); }
+void QtToolkit::SetOverScore(const std::string& caption) {
+  over().setScore(caption);
+}
 
 QWidget* QtToolkit::window(Form form) {
   if (form == Form::Over) return &over();

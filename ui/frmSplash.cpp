@@ -14,8 +14,8 @@ namespace glimmerix {
 namespace {
 
 // The greeting, 48 spaces, then the credit, all in the title bar.
-const QString Caption =
-    QStringLiteral("Welcome to Glimmerix!") + QString(48, u' ') + QStringLiteral("by the Glimmerix developers");
+const QString Caption = QStringLiteral("Welcome to Glimmerix!") + QString(48, u' ') +
+                        QStringLiteral("by the Glimmerix developers");
 
 enum Kind : std::int16_t { Yellow = 1, White, Red, Purple, Blue, Green, Orange };
 
@@ -45,8 +45,8 @@ QLabel* AddGem(QWidget& window, const Placed& gem) {
   auto* image = new QLabel(&window);
   image->setObjectName(QString::fromLatin1(gem.name));
   image->setPixmap(GemPicture(gem.kind));
-  image->setGeometry(QRect(QPoint(TwipsToPixels(gem.left), TwipsToPixels(gem.top)),
-                           GemSize(gem.kind)));
+  image->setGeometry(
+      QRect(QPoint(TwipsToPixels(gem.left), TwipsToPixels(gem.top)), GemSize(gem.kind)));
   return image;
 }
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "BoardPicture.h"
+#include "FakeToolkit.h"
+
+namespace glimmerix::testing {
+
+// A board without runs and without moves.
+constexpr Picture Stuck{"12341234", "34123412", "12341234", "34123412",
+                        "12341234", "34123412", "12341234", "34123412"};
+// Without runs; the only move is the first pair the check tries, A0 with B0.
+constexpr Picture FirstPairMove{"17341234", "74123412", "72341234", "34123412",
+                                "12341234", "34123412", "12341234", "34123412"};
+// Without runs; the only move is the last pair the check tries, H7 with H6.
+constexpr Picture LastPairMove{"12341234", "34123412", "12341234", "34123412",
+                               "12341234", "34123412", "12341234", "34123442"};
+
+// The kinds a deal must draw, cell by cell, to lay out a picture.
+inline std::deque<int> KindsOf(const Picture& picture) {
+  std::deque<int> kinds;
+  for (std::int16_t cell = 0; cell < CellCount; ++cell) {
+    kinds.push_back(picture[RowOf(cell)][ColumnOf(cell)] - '0');
+  }
+  return kinds;
+}
+
+struct GameTest : ::testing::Test {
+  FakeToolkit toolkit;
+  ScriptedRandom random;
+  frmMain game{toolkit, random};
+
+  // Deals a new game whose board is the picture; then forgets what the deal logged.
+  void Deal(const Picture& picture) {
+    random.kinds = KindsOf(picture);
+    game.Form_Load();
+    ASSERT_EQ(Show(game.Cells), Show(picture)) << "the deal settled the board";
+    toolkit.log.clear();
+    toolkit.yields = 0;
+  }
+  void Click(std::int16_t cell) { game.lblColumn_Click(ColumnOf(cell), RowOf(cell)); }
+  [[nodiscard]] bool HoldsRun() {
+    Board copy = game.Cells;
+    const bool testing = std::exchange(game.TestingMoves, true);
+    game.FindMatches();
+    game.TestingMoves = testing;
+    game.Cells = copy;
+    return game.MatchFound;
+  }
+  [[nodiscard]] int RedFrames() const {
+    int red = 0;
+    for (const Cell& cell : game.Cells) red += cell.Frame == FrameLook::Picked;
+    return red;
+  }
+  [[nodiscard]] bool AllShownAndUntagged() const {
+    for (const Cell& cell : game.Cells) {
+      if (!cell.Visible || cell.Tag != CellTag::Empty) return false;
+    }
+    return true;
+  }
+};
+
+}  // namespace glimmerix::testing

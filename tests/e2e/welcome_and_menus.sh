@@ -1,0 +1,190 @@
+#!/usr/bin/env bash
+# The welcome window, the game window's look and its commands, driven by keys and
+# clicks on a real X server:
+#   1. closing the welcome window ends the program before any game is shown;
+#   2. PLAY opens the game: board, bonus bar and a running clock; the pause and
+#      help boxes hide the board and stop the clock; New Game deals afresh;
+#      minimising stops the clock and restoring starts it; Ctrl+X ends the program;
+#   3. closing the game window ends the program.
+# Usage: welcome_and_menus.sh PATH-TO-GLIMMERIX
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+e2e_begin "$@"
+
+readonly WELCOME_TITLE="Welcome to Glimmerix!$(printf '%48s' '')by the Glimmerix developers"
+readonly PLAY_X=228 PLAY_Y=104
+
+# Starts the program and checks the welcome window; sets WELCOME.
+open_welcome() {
+  start_game
+  wait_window '^Welcome to Glimmerix!' 10
+  WELCOME=$WIN
+  [[ "$(title_of "$WELCOME")" == "$WELCOME_TITLE" ]] ||
+    fail "welcome window title is '$(title_of "$WELCOME")', expected '$WELCOME_TITLE'"
+  client_size "$WELCOME"
+  [[ "$WIDTH x $HEIGHT" == "467 x 153" ]] ||
+    fail "welcome window client area is $WIDTH x $HEIGHT, expected 467 x 153"
+}
+
+# No window of the game may be on the screen.
+no_game_window() {
+  [[ -z "$(visible_windows '^Glimmerix$')" ]] || fail "a game window is shown: $1"
+}
+
+# box_round_trip KEY TITLE NAME: KEY opens a box titled TITLE while the game
+# window is hidden and the clock stands still; Return closes the box and the game
+# window comes back with the keyboard, its clock running again.
+box_round_trip() {
+  local key=$1 title=$2 name=$3 b1 t1 t_key t_ret box
+  bar_length "$GAME" "$name-before"
+  b1=$BAR t1=$BAR_MS
+  press "$GAME" "$key"
+  t_key=$(now_ms)
+  wait_window "^$title\$" 5 "$GAME"
+  box=$WIN
+  wait_hidden "$GAME" 2 "the game window while the '$title' box is open"
+  wait_focus "$box" 3 "the '$title' box"
+  shot "$box" "$name-box"
+  sleep 3
+  is_viewable "$GAME" && fail "the game window came back while the '$title' box is open"
+  is_viewable "$box" || fail "the '$title' box closed by itself"
+  xdotool key --clearmodifiers Return
+  t_ret=$(now_ms)
+  wait_hidden "$box" 3 "the '$title' box after Return"
+  wait_shown "$GAME" 3 "the game window after the '$title' box"
+  wait_focus "$GAME" 3 "the game window after the '$title' box"
+  bar_length "$GAME" "$name-after"
+  clock_check "$key, '$title' box" "$b1" "$t1" "$BAR" "$BAR_MS" $((t_ret - t_key))
+  idle 2
+  local b2=$BAR t2=$BAR_MS
+  bar_length "$GAME" "$name-later"
+  clock_check "$key, after the '$title' box" "$b2" "$t2" "$BAR" "$BAR_MS" 0
+}
+
+# --- 1. Closing the welcome window ------------------------------------------
+log "run 1: close the welcome window"
+open_welcome
+wmctrl -i -c "$WELCOME" || fail "wmctrl could not close the welcome window"
+for ((i = 0; i < 40; i++)); do
+  game_alive || break
+  no_game_window "after closing the welcome window"
+  sleep 0.05
+done
+expect_exit 3 "closing the welcome window"
+
+# --- 2. PLAY and the game window's commands ----------------------------------
+log "run 2: play, the menu commands, minimise"
+open_welcome
+shot "$WELCOME" welcome
+# A click beside the button starts nothing.
+click "$WELCOME" 175 "$PLAY_Y"
+sleep 0.5
+is_viewable "$WELCOME" || fail "a click left of PLAY closed the welcome window"
+no_game_window "after a click left of PLAY"
+
+click "$WELCOME" "$PLAY_X" "$PLAY_Y"
+wait_window '^Glimmerix$' 5
+GAME=$WIN
+bar_length "$GAME" game-start
+start_bar=$BAR start_ms=$BAR_MS
+[[ -z "$(visible_windows '^Welcome to Glimmerix!')" ]] || fail "the welcome window is still shown after PLAY"
+wait_focus "$GAME" 3 "the game window after PLAY"
+
+client_size "$GAME"
+((WIDTH == BOARD_WIDTH)) || fail "game window client area is $WIDTH px wide, expected $BOARD_WIDTH"
+((MENU >= 15 && MENU <= 40)) ||
+  fail "game window client area is $HEIGHT px high: $MENU px above the $BOARD_HEIGHT px board and status area is no menu bar"
+log "game window: $WIDTH x $HEIGHT, menu bar $MENU px"
+
+# Grid lines: 5 px of white centred on every 40th column and row, grey beside
+# them. Gems as wide as 34 px cover a line's left edge, so not every line's
+# every pixel is checked.
+for y in 20 100 180 260 300; do
+  for x in 38 42 199 202 279 282; do
+    [[ "$(pixel "$SHOT" "$x" $((MENU + y)))" == "$WHITE" ]] ||
+      fail "pixel ($x,$y) of the board is $(pixel "$SHOT" "$x" $((MENU + y))), expected white grid line"
+  done
+  for x in 37 43 203 283; do
+    [[ "$(pixel "$SHOT" "$x" $((MENU + y)))" == "$GREY" ]] ||
+      fail "pixel ($x,$y) of the board is $(pixel "$SHOT" "$x" $((MENU + y))), expected grey beside a grid line"
+  done
+done
+for y in 38 42 158 162 318 322; do
+  [[ "$(pixel "$SHOT" 100 $((MENU + y)))" == "$WHITE" ]] ||
+    fail "pixel (100,$y) of the board is $(pixel "$SHOT" 100 $((MENU + y))), expected white grid line"
+done
+for y in 37 43 323; do
+  [[ "$(pixel "$SHOT" 100 $((MENU + y)))" == "$GREY" ]] ||
+    fail "pixel (100,$y) of the board is $(pixel "$SHOT" 100 $((MENU + y))), expected grey beside a grid line"
+done
+# The bonus bar starts across the board and shrinks with the clock.
+((start_bar >= FULL_BAR - 2 && start_bar <= FULL_BAR)) ||
+  fail "the bonus bar is $start_bar px long at the start, expected $FULL_BAR"
+[[ "$(pixel "$SHOT" 305 $((MENU + BAR_ROW)))" == "$GREY" ]] || fail "the bonus bar reaches past x=300"
+crop "$SHOT" "50x25+270+$((MENU + 347))" clock-1
+clock1=$CROP
+idle 2
+bar_length "$GAME" game-running
+clock_check "the clock after PLAY" "$start_bar" "$start_ms" "$BAR" "$BAR_MS" 0
+crop "$SHOT" "50x25+270+$((MENU + 347))" clock-2
+(($(pixels_differing "$clock1" "$CROP") > 0)) || fail "the clock's digits did not change in 2 s"
+
+box_round_trip ctrl+p Glimmerix pause
+box_round_trip Escape Glimmerix escape
+box_round_trip ctrl+h "How to Play Glimmerix" how-to-play
+box_round_trip ctrl+a "About Glimmerix" about
+
+# New Game: a fresh deal with the full bar, and the clock goes on.
+bar_length "$GAME" new-game-before
+((BAR < FULL_BAR - 10)) || fail "the bonus bar ($BAR px) has hardly shrunk after 20 s of play"
+crop "$SHOT" "320x320+0+$MENU" board-before
+board_before=$CROP
+press "$GAME" ctrl+n
+for ((i = 0; i < 20; i++)); do
+  answer_no_moves
+  bar_length "$GAME" new-game-after
+  ((BAR >= FULL_BAR - 2)) && break
+  sleep 0.1
+done
+((BAR >= FULL_BAR - 2)) || fail "after Ctrl+N the bonus bar is $BAR px, expected it back at $FULL_BAR"
+new_bar=$BAR new_ms=$BAR_MS
+crop "$SHOT" "320x320+0+$MENU" board-after
+changed=$(pixels_differing "$board_before" "$CROP")
+((changed > 2000)) || fail "after Ctrl+N only $changed pixels of the board changed; no new deal"
+idle 2
+bar_length "$GAME" new-game-running
+clock_check "the clock after Ctrl+N" "$new_bar" "$new_ms" "$BAR" "$BAR_MS" 0
+
+# Minimise and restore.
+bar_length "$GAME" minimise-before
+b1=$BAR t1=$BAR_MS
+xdotool windowminimize --sync "$GAME" || fail "xdotool could not minimise the game window"
+t_min=$(now_ms)
+wait_hidden "$GAME" 2 "the minimised game window"
+sleep 4
+require_alive "while minimised"
+wmctrl -i -a "$GAME" || fail "wmctrl could not restore the game window"
+t_restore=$(now_ms)
+wait_shown "$GAME" 3 "the restored game window"
+wait_focus "$GAME" 3 "the restored game window"
+bar_length "$GAME" minimise-after
+clock_check "minimised for 4 s" "$b1" "$t1" "$BAR" "$BAR_MS" $((t_restore - t_min))
+b1=$BAR t1=$BAR_MS
+idle 2
+bar_length "$GAME" minimise-later
+clock_check "the clock after restoring" "$b1" "$t1" "$BAR" "$BAR_MS" 0
+
+# Exit ends the program at once.
+press "$GAME" ctrl+x
+expect_exit 1 "Ctrl+X"
+
+# --- 3. Closing the game window ----------------------------------------------
+log "run 3: close the game window"
+open_welcome
+click "$WELCOME" "$PLAY_X" "$PLAY_Y"
+wait_window '^Glimmerix$' 5
+GAME=$WIN
+idle 1
+wmctrl -i -c "$GAME" || fail "wmctrl could not close the game window"
+expect_exit 3 "closing the game window"
+
+((NO_MOVES_ANSWERED == 0)) || log "note: $NO_MOVES_ANSWERED 'No More Moves' box(es) were answered"
