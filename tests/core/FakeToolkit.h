@@ -56,7 +56,10 @@ class FakeToolkit : public Toolkit {
     state[form] = s;
     log.push_back(Name(form) + " WindowState " + std::to_string(s));
   }
-  void SetSize(Form, int w, int h) override { size = {w, h}; }
+  void SetSize(Form, int w, int h) override {
+    size = {w, h};
+    ++sizeChanges;
+  }
   void SetOverScore(const std::string& caption) override {
     overScore = caption;
     log.push_back("Over score " + caption);
@@ -77,6 +80,7 @@ class FakeToolkit : public Toolkit {
   std::map<Form, bool> visible{{Form::Main, false}, {Form::Over, false}};
   std::map<Form, int> state{{Form::Main, Normal}, {Form::Over, Normal}};
   std::pair<int, int> size{};
+  int sizeChanges = 0;
   std::string overScore;
 
  private:

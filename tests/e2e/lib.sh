@@ -306,9 +306,17 @@ menu_height() {
 # when it was read. With no score the bar loses 5 twips (a third of a pixel) at
 # every 94 ms tick of the clock, so its length is a reading of the clock.
 readonly MS_PER_BAR_PIXEL=282
+# A window mapped a moment ago may not be painted yet: the bar's row is read
+# once the grey right of the bar's longest reach is there.
 bar_length() {
+  local i
   menu_height "$1"
-  shot "$1" "$2"
+  for ((i = 0; i < 20; i++)); do
+    shot "$1" "$2"
+    [[ "$(pixel "$SHOT" $((BOARD_WIDTH - 5)) $((MENU + BAR_ROW)))" == "$GREY" ]] && break
+    sleep 0.1
+  done
+  ((i < 20)) || fail "window $1 was not painted within 2 s (see $SHOT)"
   BAR_MS=$SHOT_MS
   BAR=$(count_colour "$SHOT" $((MENU + BAR_ROW)) "$BAR_BLUE")
 }
