@@ -26,12 +26,13 @@ class frmSplash : public QWidget {
   QTimer Timer1;
   bool BlinkPhase = false;  // true: the first set lights at the next tick
 
+  void Timer1_Timer();
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
   void Form_Load();
-  void Timer1_Timer();
   void cmdPlay_Click();
 
   QtToolkit& toolkit_;

@@ -53,20 +53,40 @@ class RandomPlay {
     const bool mainUp = toolkit_.visible[Form::Main] && toolkit_.state[Form::Main] == Normal;
     const std::int16_t cell = static_cast<std::int16_t>(Roll(CellCount));
     switch (Roll(20)) {
-      case 0: case 1: case 2: case 3: case 4: case 5:
+      case 0:
+      case 1:
+      case 2:
+      case 3:
+      case 4:
+      case 5:
         if (mainUp) game_.lblColumn_Click(ColumnOf(cell), RowOf(cell));
         break;
       case 6:
-        if (mainUp) game_.imgrock_Click(game_.Picked[1] != NoCell && Roll(2) ? game_.Picked[1] : cell);
+        if (mainUp)
+          game_.imgrock_Click(game_.Picked[1] != NoCell && Roll(2) ? game_.Picked[1] : cell);
         break;
-      case 7: case 8: case 9: case 10: case 11:
+      case 7:
+      case 8:
+      case 9:
+      case 10:
+      case 11:
         if (toolkit_.timelineEnabled) game_.tmrTimeline_Timer();
         break;
-      case 12: game_.tmrFlicker_Timer(); break;
-      case 13: if (mainUp) game_.mnuNewGame_Click(); break;
-      case 14: if (mainUp) game_.mnuPauseGame_Click(); break;
-      case 15: if (mainUp) (Roll(2) ? game_.mnuHow_Click() : game_.mnuAbout_Click()); break;
-      case 16: if (mainUp) game_.Form_KeyDown(KeyEscape, 0); break;
+      case 12:
+        game_.tmrFlicker_Timer();
+        break;
+      case 13:
+        if (mainUp) game_.mnuNewGame_Click();
+        break;
+      case 14:
+        if (mainUp) game_.mnuPauseGame_Click();
+        break;
+      case 15:
+        if (mainUp) (Roll(2) ? game_.mnuHow_Click() : game_.mnuAbout_Click());
+        break;
+      case 16:
+        if (mainUp) game_.Form_KeyDown(KeyEscape, 0);
+        break;
       case 17:
         if (toolkit_.visible[Form::Main]) {
           toolkit_.state[Form::Main] = Minimized - toolkit_.state[Form::Main];
@@ -96,7 +116,8 @@ class RandomPlay {
       if (!c.Visible) return "hidden cell at " + std::to_string(cell);
       if (c.Frame == FrameLook::Picked) {
         ++red;
-        if (game_.Picked[1] != cell) return "red frame that is not the pick at " + std::to_string(cell);
+        if (game_.Picked[1] != cell)
+          return "red frame that is not the pick at " + std::to_string(cell);
       }
     }
     if (red > 1) return "more than one red frame";

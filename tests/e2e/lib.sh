@@ -255,10 +255,21 @@ press() {
   xdotool key --clearmodifiers "$@" || fail "xdotool could not press $*"
 }
 
-# click ID X Y: a left click at client coordinates of window ID.
+# click ID X Y: a left click at client coordinates of window ID. (`mousemove
+# --sync` waits forever when the pointer is already there, so the pointer's
+# arrival is checked here instead.)
 click() {
-  timeout 5 xdotool mousemove --sync --window "$1" "$2" "$3" click 1 ||
-    fail "xdotool could not click at ($2,$3) in window $1"
+  local info ax ay i
+  info=$(xwininfo -id "$1" 2>/dev/null) || fail "window $1 to click in is gone"
+  ax=$(($(awk '/Absolute upper-left X:/ {print $4}' <<<"$info") + $2))
+  ay=$(($(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info") + $3))
+  xdotool mousemove "$ax" "$ay" || fail "xdotool could not move the pointer"
+  for ((i = 0; i < 50; i++)); do
+    [[ "$(xdotool getmouselocation 2>/dev/null)" == "x:$ax y:$ay "* ]] && break
+    sleep 0.02
+  done
+  ((i < 50)) || fail "the pointer did not reach ($ax,$ay)"
+  xdotool click 1 || fail "xdotool could not click at ($2,$3) in window $1"
 }
 
 # client_size ID: sets WIDTH and HEIGHT of the window's client area.
@@ -382,4 +393,28 @@ pixels_differing() {
   n=$(compare -metric AE "$1" "$2" null: 2>&1)
   [[ "$n" =~ ^[0-9]+$ ]] || fail "could not compare $1 with $2: $n"
   echo "$n"
+}
+
+# fixed_size ID WHAT: the window must tell the window manager that its size is
+# fixed at its client area (minimum and maximum sizes both equal it).
+fixed_size() {
+  local hints
+  client_size "$1"
+  hints=$(xprop -id "$1" WM_NORMAL_HINTS 2>/dev/null)
+  grep -q "minimum size: $WIDTH by $HEIGHT" <<<"$hints" &&
+    grep -q "maximum size: $WIDTH by $HEIGHT" <<<"$hints" ||
+    fail "$2 can be resized: its size hints are $(tr -s '\n\t' '  ' <<<"$hints")"
+}
+
+# menu ID KEY...: opens a menu with the first key (alt+letter) on window ID and
+# sends the other keys to it one by one.
+menu() {
+  local id=$1 key
+  shift
+  press "$id" "$1"
+  shift
+  for key in "$@"; do
+    sleep 0.3
+    xdotool key --clearmodifiers "$key" || fail "xdotool could not press $key"
+  done
 }

@@ -5,7 +5,8 @@
 #   2. PLAY opens the game: board, bonus bar and a running clock; the pause and
 #      help boxes hide the board and stop the clock; New Game deals afresh;
 #      minimising stops the clock and restoring starts it; Ctrl+X ends the program;
-#   3. closing the game window ends the program.
+#   3. the File and Help menus reach the same commands;
+#   4. closing the game window ends the program.
 # Usage: welcome_and_menus.sh PATH-TO-GLIMMERIX
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin "$@"
@@ -23,6 +24,31 @@ open_welcome() {
   client_size "$WELCOME"
   [[ "$WIDTH x $HEIGHT" == "467 x 153" ]] ||
     fail "welcome window client area is $WIDTH x $HEIGHT, expected 467 x 153"
+  fixed_size "$WELCOME" "the welcome window"
+}
+
+# PLAY on the welcome window; sets GAME to the game window.
+play() {
+  click "$WELCOME" "$PLAY_X" "$PLAY_Y"
+  wait_window '^Glimmerix$' 5
+  GAME=$WIN
+}
+
+# menu_box TITLE NAME KEY...: the menu keys open a box titled TITLE over a hidden
+# game window; Return closes it and gives the keyboard back to the game window.
+menu_box() {
+  local title=$1 name=$2 box
+  shift 2
+  menu "$GAME" "$@"
+  wait_window "^$title\$" 5 "$GAME"
+  box=$WIN
+  wait_hidden "$GAME" 2 "the game window while the '$title' box is open"
+  shot "$box" "$name"
+  focus "$box"
+  xdotool key --clearmodifiers Return
+  wait_hidden "$box" 3 "the '$title' box after Return"
+  wait_shown "$GAME" 3 "the game window after the '$title' box"
+  wait_focus "$GAME" 3 "the game window after the '$title' box"
 }
 
 # No window of the game may be on the screen.
@@ -81,15 +107,13 @@ sleep 0.5
 is_viewable "$WELCOME" || fail "a click left of PLAY closed the welcome window"
 no_game_window "after a click left of PLAY"
 
-click "$WELCOME" "$PLAY_X" "$PLAY_Y"
-wait_window '^Glimmerix$' 5
-GAME=$WIN
+play
 bar_length "$GAME" game-start
 start_bar=$BAR start_ms=$BAR_MS
 [[ -z "$(visible_windows '^Welcome to Glimmerix!')" ]] || fail "the welcome window is still shown after PLAY"
 wait_focus "$GAME" 3 "the game window after PLAY"
 
-client_size "$GAME"
+fixed_size "$GAME" "the game window"
 ((WIDTH == BOARD_WIDTH)) || fail "game window client area is $WIDTH px wide, expected $BOARD_WIDTH"
 ((MENU >= 15 && MENU <= 40)) ||
   fail "game window client area is $HEIGHT px high: $MENU px above the $BOARD_HEIGHT px board and status area is no menu bar"
@@ -177,12 +201,31 @@ clock_check "the clock after restoring" "$b1" "$t1" "$BAR" "$BAR_MS" 0
 press "$GAME" ctrl+x
 expect_exit 1 "Ctrl+X"
 
-# --- 3. Closing the game window ----------------------------------------------
-log "run 3: close the game window"
+# --- 3. The same commands from the menus -------------------------------------
+log "run 3: the menus"
 open_welcome
-click "$WELCOME" "$PLAY_X" "$PLAY_Y"
-wait_window '^Glimmerix$' 5
-GAME=$WIN
+play
+idle 3
+bar_length "$GAME" menu-before
+((BAR < FULL_BAR - 5)) || fail "the bonus bar ($BAR px) has hardly shrunk after 3 s of play"
+menu "$GAME" alt+f Return  # File, first item: New Game
+for ((i = 0; i < 20; i++)); do
+  answer_no_moves
+  bar_length "$GAME" menu-new-game
+  ((BAR >= FULL_BAR - 2)) && break
+  sleep 0.1
+done
+((BAR >= FULL_BAR - 2)) || fail "after File > New Game the bonus bar is $BAR px, expected $FULL_BAR"
+menu_box Glimmerix menu-pause alt+f Down Return
+menu_box "How to Play Glimmerix" menu-how-to-play alt+h Return
+menu_box "About Glimmerix" menu-about alt+h Down Return
+menu "$GAME" alt+f Up Return  # File, last item: Exit
+expect_exit 2 "File > Exit"
+
+# --- 4. Closing the game window ----------------------------------------------
+log "run 4: close the game window"
+open_welcome
+play
 idle 1
 wmctrl -i -c "$GAME" || fail "wmctrl could not close the game window"
 expect_exit 3 "closing the game window"

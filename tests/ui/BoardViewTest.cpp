@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTest>
+
+#include "../core/GameFixture.h"
+#include "ui/BoardView.h"
+#include "ui/Colors.h"
+#include "ui/Pictures.h"
+
+namespace glimmerix::testing {
+namespace {
+
+struct BoardViewTest : GameTest {
+  BoardViewTest() {
+    SetBoard(game.Cells, Stuck);
+    game.linTime.X2 = 4485;
+    game.lblscore.Caption = "0";
+    game.lblDisplayTime.Caption = "90.0";
+    game.Picked = {0, NoCell, NoCell};
+  }
+  QImage Render() { return view.grab().toImage(); }
+  void ClickAt(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
+
+  BoardView view{game};
+};
+
+TEST_F(BoardViewTest, IsExactlyTheBoardAndTheStatusRow) {
+  const QImage image = Render();
+  EXPECT_EQ(image.size(), QSize(320, 374));
+  EXPECT_EQ(image.pixelColor(40, 100), QColor(Qt::white)) << "grid line between A and B";
+  EXPECT_EQ(image.pixelColor(100, 280), QColor(Qt::white)) << "grid line under row 6";
+  EXPECT_EQ(image.pixelColor(100, 320), QColor(Qt::white)) << "grid line under the board";
+  EXPECT_EQ(image.pixelColor(1, 1), Grey) << "no line along the top and left edges";
+  EXPECT_EQ(image.pixelColor(0, 336), BarBlue);
+  EXPECT_EQ(image.pixelColor(299, 336), BarBlue) << "the bar ends at X2 = 4485 twips";
+  EXPECT_EQ(image.pixelColor(300, 336), Grey);
+  EXPECT_EQ(image.pixelColor(150, 332), Grey) << "the bar is 7 pixels thick";
+  EXPECT_EQ(image.pixelColor(150, 333), BarBlue);
+  EXPECT_EQ(image.pixelColor(150, 339), BarBlue);
+  EXPECT_EQ(image.pixelColor(150, 340), Grey);
+}
+
+TEST_F(BoardViewTest, DrawsEachGemInsideItsCell) {
+  const QImage image = Render();
+  for (std::int16_t cell : {0, 9, 36, 63}) {
+    const std::int16_t kind = game.Cells[cell].Kind;
+    const QRect rect = GemRect(cell, kind);
+    const QPoint centre = rect.center();
+    const QImage picture = GemPicture(kind).toImage();
+    EXPECT_EQ(image.pixelColor(centre), picture.pixelColor(centre - rect.topLeft())) << cell;
+    const QRect cellArea(ColumnOf(cell) * 40, RowOf(cell) * 40, 40, 40);
+    EXPECT_TRUE(cellArea.contains(rect)) << cell;
+  }
+}
+
+TEST_F(BoardViewTest, APickedCellShowsRedAroundItsGemAndAHiddenCellShowsNothing) {
+  game.Cells[9].Frame = FrameLook::Picked;
+  game.Picked[1] = 9;
+  game.Cells[18].Visible = false;
+  const QImage image = Render();
+  const QRect frame = FrameRect(9);
+  EXPECT_EQ(image.pixelColor(frame.topLeft()), PickedRed);
+  EXPECT_EQ(image.pixelColor(GemRect(18, game.Cells[18].Kind).center()), Grey);
+}
+
+TEST_F(BoardViewTest, ShowsTheStatusTextsInTheirColours) {
+  game.lblscore.Caption = "32767";
+  const QImage image = Render();
+  auto inkIn = [&](QRect area, QColor ink) {
+    for (int y = area.top(); y <= area.bottom(); ++y)
+      for (int x = area.left(); x <= area.right(); ++x)
+        if (image.pixelColor(x, y) == ink) return true;
+    return false;
+  };
+  EXPECT_TRUE(inkIn(QRect(6, 347, 85, 30), Qt::black)) << "SCORE:";
+  EXPECT_TRUE(inkIn(QRect(95, 347, 75, 30), DarkBlue)) << "the score";
+  EXPECT_TRUE(inkIn(QRect(205, 347, 60, 30), Qt::black)) << "TIME:";
+  EXPECT_TRUE(inkIn(QRect(270, 347, 49, 24), DarkBlue)) << "the clock";
+  EXPECT_EQ(QFontInfo(view.font()).family(), "DejaVu Sans");
+}
+
+TEST_F(BoardViewTest, AClickOnAPlainCellReachesItsFrame) {
+  ClickAt(FrameRect(9).center());
+  EXPECT_EQ(game.Picked[1], 9);
+  EXPECT_EQ(game.Cells[9].Frame, FrameLook::Picked);
+}
+
+TEST_F(BoardViewTest, APickedGemTakesTheClickAndItsRedRimDoesNothing) {
+  ClickAt(FrameRect(9).center());
+  ClickAt(FrameRect(9).topLeft());  // red rim, outside the gem
+  EXPECT_EQ(game.Picked[1], 9);
+  ClickAt(GemRect(9, game.Cells[9].Kind).center());
+  EXPECT_EQ(game.Picked[1], NoCell);
+  EXPECT_EQ(game.Cells[9].Frame, FrameLook::Plain);
+}
+
+TEST_F(BoardViewTest, AStripOfGemOutsideItsFrameIsAGemClick) {
+  const std::int16_t cell = 9;  // column B: its gem reaches past its frame's right edge
+  game.Cells[cell].Kind = 1;    // 34 pixels wide
+  const QRect gem = GemRect(cell, 1);
+  const QPoint strip(gem.right(), gem.center().y());
+  ASSERT_FALSE(FrameRect(cell).contains(strip));
+  EXPECT_EQ(HitTest(game.Cells, strip), (BoardHit{BoardHit::Target::Gem, cell}));
+  ClickAt(strip);
+  EXPECT_EQ(game.Picked[1], NoCell) << "a gem click without a pick does nothing";
+}
+
+TEST_F(BoardViewTest, AHiddenGemTakesNoClickButItsFrameStillDoes) {
+  const std::int16_t cell = 9;
+  game.Cells[cell].Kind = 1;
+  game.Cells[cell].Visible = false;
+  const QRect gem = GemRect(cell, 1);
+  EXPECT_EQ(HitTest(game.Cells, QPoint(gem.right(), gem.center().y())).target,
+            BoardHit::Target::None);
+  ClickAt(FrameRect(cell).center());
+  EXPECT_EQ(game.Picked[1], cell);
+}
+
+TEST_F(BoardViewTest, APressAndAReleaseOnDifferentCellsIsNoClick) {
+  QTest::mousePress(&view, Qt::LeftButton, {}, FrameRect(9).center());
+  QTest::mouseRelease(&view, Qt::LeftButton, {}, FrameRect(10).center());
+  EXPECT_EQ(game.Picked[1], NoCell);
+}
+
+TEST(Pictures, HaveTheDesignedSizes) {
+  for (std::int16_t kind = 1; kind <= GemKinds; ++kind) {
+    EXPECT_FALSE(GemPicture(kind).isNull()) << kind;
+    EXPECT_EQ(GemPicture(kind).size(), GemSize(kind)) << kind;
+    EXPECT_TRUE(GemPicture(kind).hasAlpha()) << kind;
+  }
+  EXPECT_EQ(WindowIcon().availableSizes().value(0), QSize(32, 32));
+}
+
+}  // namespace
+}  // namespace glimmerix::testing

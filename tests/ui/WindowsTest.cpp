@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "../core/GameFixture.h"
+#include "ModalBox.h"
+#include "ui/BoardView.h"
+#include "ui/Colors.h"
+#include "ui/MainWindow.h"
+#include "ui/QtToolkit.h"
+#include "ui/frmOver.h"
+#include "ui/frmSplash.h"
+
+namespace glimmerix::testing {
+namespace {
+
+QStringList Texts(const QWidget& window) {
+  QStringList texts;
+  for (const QLabel* label : window.findChildren<QLabel*>()) {
+    if (!label->text().isEmpty()) texts << label->text();
+  }
+  for (const QPushButton* button : window.findChildren<QPushButton*>()) texts << button->text();
+  return texts;
+}
+
+struct MainWindowTest : GameTest {
+  MainWindowTest() {
+    Deal(FirstPairMove);
+    window.setOuterTwips(4890, 6270);
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+  }
+  MainWindow window{game};
+};
+
+TEST_F(MainWindowTest, HasTheMenusAndTheDealtSize) {
+  EXPECT_EQ(window.windowTitle(), "Glimmerix");
+  EXPECT_EQ(window.board()->size(), QSize(320, 374));
+  EXPECT_EQ(window.width(), 320) << "nothing right of the board is shown";
+  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  const QList<QAction*> menus = window.menuBar()->actions();
+  ASSERT_EQ(menus.size(), 2);
+  EXPECT_EQ(menus[0]->text(), "&File");
+  EXPECT_EQ(menus[1]->text(), "&Help");
+  QStringList items;
+  for (QAction* menu : menus) {
+    for (QAction* item : menu->menu()->actions()) {
+      items << (item->isSeparator() ? "-" : item->text() + " " + item->shortcut().toString());
+    }
+  }
+  EXPECT_EQ(items, QStringList({"New Game Ctrl+N", "Pause Game Ctrl+P", "-", "Exit Ctrl+X",
+                                "How to Play Ctrl+H", "About Ctrl+A"}));
+}
+
+TEST_F(MainWindowTest, ShortcutsAndEscapeRunTheirCommands) {
+  QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+  QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+  QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(&window, Qt::Key_Escape);
+  QTest::keyClick(&window, Qt::Key_Q);
+  std::vector<std::string> titles;
+  for (const auto& box : toolkit.boxes) titles.push_back(box.title);
+  EXPECT_EQ(titles, (std::vector<std::string>{"Glimmerix", "How to Play Glimmerix",
+                                              "About Glimmerix", "Glimmerix"}));
+  game.Score = 500;
+  QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(game.Score, 0);
+}
+
+TEST_F(MainWindowTest, MinimisingStopsTheClock) {
+  toolkit.state[Form::Main] = Minimized;  // what the window system reports
+  window.setWindowState(Qt::WindowMinimized);
+  EXPECT_FALSE(toolkit.timelineEnabled);
+}
+
+// The real window system: boxes, the clock, the game's end and YES.
+struct ToolkitTest : ::testing::Test {
+  ToolkitTest() {
+    toolkit.ShowMain();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(toolkit.mainWindow()));
+  }
+  QtToolkit toolkit;
+};
+
+TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
+  int buttons = 0;
+  QMessageBox::Icon icon = QMessageBox::Warning;
+  const SeenBox box =
+      AnswerModalBox([&] { toolkit.MsgBox("First.\r\n\r\nSecond.", "Title"); },
+                     [&] {
+                       auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                       buttons = static_cast<int>(modal->buttons().size());
+                       icon = modal->icon();
+                     });
+  EXPECT_TRUE(box.seen);
+  EXPECT_EQ(box.title, "Title");
+  EXPECT_EQ(box.text, "First.\r\n\r\nSecond.");
+  EXPECT_EQ(buttons, 1);
+  EXPECT_EQ(icon, QMessageBox::NoIcon);
+}
+
+TEST_F(ToolkitTest, PauseHidesTheWindowAndStopsTheClockUntilOk) {
+  MainWindow* window = toolkit.mainWindow();
+  bool hidden = false;
+  bool clockStopped = false;
+  const SeenBox box =
+      AnswerModalBox([&] { QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier); },
+                     [&] {
+                       hidden = !window->isVisible();
+                       clockStopped = !toolkit.tmrTimeline().isActive();
+                     });
+  EXPECT_TRUE(box.seen);
+  EXPECT_EQ(box.title, "Glimmerix");
+  EXPECT_TRUE(hidden);
+  EXPECT_TRUE(clockStopped);
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(toolkit.tmrTimeline().isActive());
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << "the keyboard comes back to the game";
+}
+
+TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
+  frmMain& game = toolkit.game();
+  game.Score = 1230;
+  game.TimeLeft = 0.05;
+  game.tmrTimeline_Timer();
+  frmOver* over = toolkit.overWindow();
+  ASSERT_NE(over, nullptr);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(over));
+  EXPECT_FALSE(toolkit.mainWindow()->isVisible());
+  EXPECT_FALSE(toolkit.tmrTimeline().isActive());
+  EXPECT_EQ(over->windowTitle(), "GAME OVER");
+  EXPECT_EQ(over->size(), QSize(306, 213));
+  EXPECT_EQ(Texts(*over), QStringList({"GAME OVER", "Score:", "1230",
+                                       " Would you like to play again?", "YES", "No"}));
+  EXPECT_TRUE(over->cmdYes->hasFocus());
+  QTest::mouseClick(over->cmdYes, Qt::LeftButton);
+  EXPECT_FALSE(over->isVisible());
+  EXPECT_TRUE(toolkit.mainWindow()->isVisible());
+  EXPECT_TRUE(toolkit.tmrTimeline().isActive());
+  EXPECT_EQ(game.lblscore.Caption, "0");
+  EXPECT_EQ(game.lblDisplayTime.Caption, "90.0");
+}
+
+// What the screen shows at each yield of a wave, as the player would see it.
+TEST_F(ToolkitTest, EveryYieldPaintsTheNextStepOfTheCascade) {
+  frmMain& game = toolkit.game();
+  SetBoard(game.Cells, FirstPairMove);
+  BoardView* view = toolkit.mainWindow()->board();
+  std::vector<QImage> painted;
+  QTimer atEveryYield;  // a zero timer fires once in every pass of the event loop
+  QObject::connect(&atEveryYield, &QTimer::timeout,
+                   [&] { painted.push_back(view->grab().toImage()); });
+  atEveryYield.start(0);
+  QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(0).center());
+  painted.clear();
+  QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(8).center());
+  atEveryYield.stop();
+  ASSERT_GE(painted.size(), 5u);
+  const QPoint gemA0 = GemRect(0, 7).center();
+  const QPoint gemA1 = GemRect(1, 7).center();
+  EXPECT_NE(painted[0].pixelColor(gemA0), Grey) << "the exchanged gems first";
+  EXPECT_EQ(painted[1].pixelColor(gemA0), Grey) << "then the run gone";
+  EXPECT_EQ(painted[1].pixelColor(gemA1), Grey);
+  EXPECT_NE(view->grab().toImage().pixelColor(gemA0), Grey) << "and at last the refill";
+}
+
+TEST(Splash, BlinksTwoSetsAndOpensTheGameOnPlay) {
+  QtToolkit toolkit;
+  auto* splash = new frmSplash(toolkit);
+  splash->show();
+  EXPECT_EQ(splash->windowTitle(),
+            "Welcome to Glimmerix!" + QString(48, ' ') + "by the Glimmerix developers");
+  EXPECT_EQ(splash->size(), QSize(467, 153));
+  EXPECT_EQ(Texts(*splash), QStringList({"GLIMMERIX", "PLAY"}));
+  EXPECT_EQ(splash->Timer1.interval(), 100);
+  EXPECT_TRUE(splash->Timer1.isActive());
+  auto lit = [&](const std::array<QLabel*, 7>& set) {
+    return std::all_of(set.begin(), set.end(), [](QLabel* gem) { return gem->isVisible(); });
+  };
+  auto dark = [&](const std::array<QLabel*, 7>& set) {
+    return std::none_of(set.begin(), set.end(), [](QLabel* gem) { return gem->isVisible(); });
+  };
+  splash->Timer1.stop();
+  EXPECT_TRUE(lit(splash->FirstSet) && dark(splash->SecondSet)) << "at start";
+  splash->Timer1_Timer();
+  EXPECT_TRUE(lit(splash->FirstSet) && dark(splash->SecondSet)) << "at 150 ms";
+  splash->Timer1_Timer();
+  EXPECT_TRUE(dark(splash->FirstSet) && lit(splash->SecondSet)) << "at 250 ms";
+  splash->Timer1_Timer();
+  EXPECT_TRUE(lit(splash->FirstSet) && dark(splash->SecondSet)) << "at 350 ms";
+
+  QTest::mouseClick(splash->cmdPlay, Qt::LeftButton);
+  EXPECT_FALSE(splash->isVisible());
+  ASSERT_NE(toolkit.mainWindow(), nullptr);
+  EXPECT_TRUE(toolkit.mainWindow()->isVisible());
+  EXPECT_EQ(toolkit.game().lblscore.Caption, "0");
+}
+
+}  // namespace
+}  // namespace glimmerix::testing

@@ -1,0 +1,22 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+int main(int argc, char* argv[]) {
+  // Headless unless told otherwise, test discovery at build time included.
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QApplication::setQuitOnLastWindowClosed(false);
+  // A random deal can come without moves; its box must not hold up a test.
+  QTimer noMoves;
+  QObject::connect(&noMoves, &QTimer::timeout, [] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box && box->windowTitle() == "No More Moves") QTest::keyClick(box, Qt::Key_Return);
+  });
+  noMoves.start(50);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
