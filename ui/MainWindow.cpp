@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <functional>
 
 #include "ui/BoardView.h"
 #include "ui/Colors.h"
@@ -43,8 +44,8 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombina
                                 void (frmMain::*command)()) {
   QAction* action = menu->addAction(caption);
   action->setShortcut(shortcut);
-  connect(action, &QAction::triggered, this, [this, command] {
-    (game_.*command)();
+  connect(action, &QAction::triggered, this, [this, command](bool) {
+    std::invoke(command, game_);
     board_->update();
   });
   return action;

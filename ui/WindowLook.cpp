@@ -1,5 +1,6 @@
 #include "ui/WindowLook.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 
@@ -37,8 +38,14 @@ QPushButton* AddButton(QWidget& window, const QString& text, QRect rect) {
 }
 
 QFont DisplayFont(double points) {
+  // An outlined display face, compiled in: only the capitals the two headings use.
+  static const QString family = [] {
+    const int id =
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/RampartOne-Titles.ttf"));
+    return QFontDatabase::applicationFontFamilies(id).value(0);
+  }();
   QFont font = SansFont(points, false);
-  font.setFamily(QStringLiteral("DejaVu Serif"));
+  font.setFamily(family);
   return font;
 }
 

@@ -26,7 +26,7 @@ frmOver::frmOver(QtToolkit& toolkit) : QWidget(nullptr, FixedDialogFlags), toolk
   cmdNo = AddButton(*this, "No", TwipsRect(2760, 2400, 1215, 495));
   setTabOrder(cmdYes, cmdNo);
   connect(cmdYes, &QPushButton::clicked, this, &frmOver::cmdYes_Click);
-  connect(cmdNo, &QPushButton::clicked, this, [this] { toolkit_.End(); });
+  connect(cmdNo, &QPushButton::clicked, this, [this](bool) { toolkit_.End(); });
 }
 
 void frmOver::setScore(const std::string& caption) {
