@@ -42,8 +42,9 @@ void frmMain::cmdYes_Click() {
 std::string FormatTime(double seconds) {
   char digits[32];
   std::snprintf(digits, sizeof digits, "%04.1f", std::fabs(seconds));
-  const bool negative = seconds < 0 && std::string_view(digits) != "00.0";
-  return negative ? "-" + std::string(digits) : std::string(digits);
+  std::string text = seconds < 0 && std::string_view(digits) != "00.0" ? "-" : "";
+  text += digits;
+  return text;
 }
 
 }  // namespace glimmerix
