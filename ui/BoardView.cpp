@@ -1,9 +1,11 @@
 #include "ui/BoardView.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
+#include "ui/BoardAccessible.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
@@ -33,6 +35,8 @@ void PaintLabel(QPainter& painter, const StatusLabel& label, const std::string& 
 }  // namespace
 
 BoardView::BoardView(frmMain& game, QWidget* parent) : QWidget(parent), game_(game) {
+  static const bool accessible = (QAccessible::installFactory(BoardAccessibleFactory), true);
+  Q_UNUSED(accessible);
   setFixedSize(GameClientSize);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFont(SansFont(15, true));

@@ -15,6 +15,7 @@ class BoardView : public QWidget {
  public:
   explicit BoardView(frmMain& game, QWidget* parent = nullptr);
 
+  [[nodiscard]] const frmMain& game() const { return game_; }
   void updateStatus();  // the clock label and the bar
   void updateBar();
 

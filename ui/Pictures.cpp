@@ -15,6 +15,12 @@ const QPixmap& GemPicture(std::int16_t kind) {
   return pictures[kind >= 1 && kind <= GemKinds ? kind : 0];
 }
 
+QString GemName(std::int16_t kind) {
+  static constexpr std::array<const char*, GemKinds + 1> colours{
+      "no", "yellow", "white", "red", "purple", "light blue", "green", "orange"};
+  return QString::fromLatin1(colours[kind >= 1 && kind <= GemKinds ? kind : 0]) + " gem";
+}
+
 QIcon WindowIcon() {
   return QIcon(QStringLiteral(":/pictures/icon.xpm"));
 }

@@ -45,6 +45,7 @@ QLabel* AddGem(QWidget& window, const Placed& gem) {
   auto* image = new QLabel(&window);
   image->setObjectName(QString::fromLatin1(gem.name));
   image->setPixmap(GemPicture(gem.kind));
+  image->setAccessibleName(GemName(gem.kind));
   image->setGeometry(
       QRect(QPoint(TwipsToPixels(gem.left), TwipsToPixels(gem.top)), GemSize(gem.kind)));
   return image;

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "../core/GameFixture.h"
+#include "ui/BoardView.h"
+#include "ui/MainWindow.h"
+
+namespace glimmerix::testing {
+namespace {
+
+struct AccessibilityTest : GameTest {
+  AccessibilityTest() {
+    SetBoard(game.Cells, Stuck);
+    game.lblscore.Caption = "120";
+    game.lblDisplayTime.Caption = "45.6";
+    game.Picked = {0, NoCell, NoCell};
+    window.show();
+  }
+  QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(window.board()); }
+  MainWindow window{game};
+};
+
+TEST_F(AccessibilityTest, EveryCellTellsItsPlaceGemAndPick) {
+  QAccessibleInterface* board = Board();
+  ASSERT_NE(board, nullptr);
+  ASSERT_EQ(board->childCount(), 66);
+  EXPECT_EQ(board->child(0)->text(QAccessible::Name), "Column A, row 1: yellow gem");
+  EXPECT_EQ(board->child(63)->text(QAccessible::Name), "Column H, row 8: white gem");
+  Click(9);
+  game.Cells[10].Visible = false;
+  EXPECT_EQ(board->child(9)->text(QAccessible::Name), "Column B, row 2: purple gem, picked");
+  EXPECT_TRUE(board->child(9)->state().selected);
+  EXPECT_FALSE(board->child(8)->state().selected);
+  EXPECT_EQ(board->child(10)->text(QAccessible::Name), "Column B, row 3: empty");
+  EXPECT_EQ(board->child(64)->text(QAccessible::Name), "Score 120");
+  EXPECT_EQ(board->child(65)->text(QAccessible::Name), "Time 45.6");
+  EXPECT_EQ(board->indexOfChild(board->child(37)), 37);
+}
+
+TEST_F(AccessibilityTest, ACellIsFoundWhereItIsDrawn) {
+  QAccessibleInterface* board = Board();
+  const QPoint centre = window.board()->mapToGlobal(FrameRect(42).center());
+  EXPECT_EQ(board->childAt(centre.x(), centre.y()), board->child(42));
+  EXPECT_EQ(board->child(42)->rect().center(), centre);
+}
+
+TEST_F(AccessibilityTest, MenuItemsCarryTheirNames) {
+  QStringList names;
+  for (QAction* menu : window.menuBar()->actions()) {
+    QAccessibleInterface* items = QAccessible::queryAccessibleInterface(menu->menu());
+    for (int i = 0; i < items->childCount(); ++i) names << items->child(i)->text(QAccessible::Name);
+  }
+  EXPECT_TRUE(names.contains("New Game"));
+  EXPECT_TRUE(names.contains("About"));
+}
+
+}  // namespace
+}  // namespace glimmerix::testing

@@ -1,0 +1,127 @@
+#include "ui/BoardAccessible.h"
+
+#include <QAccessibleWidget>
+#include <vector>
+
+#include "ui/BoardView.h"
+#include "ui/Pictures.h"
+
+namespace glimmerix {
+
+namespace {
+
+// Cells 0-63, then the score and the clock.
+constexpr int ScoreItem = CellCount;
+constexpr int ClockItem = CellCount + 1;
+constexpr int ItemCount = CellCount + 2;
+
+QString CellName(const Cell& cell, std::int16_t index) {
+  QString name = QStringLiteral("Column %1, row %2: ")
+                     .arg(QChar(u'A' + ColumnOf(index)))
+                     .arg(RowOf(index) + 1);
+  if (!cell.Visible) return name + QStringLiteral("empty");
+  name += GemName(cell.Kind);
+  if (cell.Frame == FrameLook::Picked) name += QStringLiteral(", picked");
+  return name;
+}
+
+class BoardItem;
+
+class BoardViewAccessible : public QAccessibleWidget {
+ public:
+  explicit BoardViewAccessible(BoardView* view);
+  ~BoardViewAccessible() override;
+
+  [[nodiscard]] int childCount() const override { return ItemCount; }
+  [[nodiscard]] QAccessibleInterface* child(int index) const override;
+  [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override;
+  [[nodiscard]] QAccessibleInterface* childAt(int x, int y) const override;
+  [[nodiscard]] BoardView* view() const { return static_cast<BoardView*>(widget()); }
+
+ private:
+  std::vector<QAccessible::Id> items_;  // registered with Qt, deleted with this
+};
+
+class BoardItem : public QAccessibleInterface {
+ public:
+  BoardItem(BoardViewAccessible* board, int index) : board_(board), index_(index) {}
+
+  [[nodiscard]] bool isValid() const override { return true; }
+  [[nodiscard]] QObject* object() const override { return nullptr; }
+  [[nodiscard]] QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  [[nodiscard]] QAccessibleInterface* parent() const override { return board_; }
+  [[nodiscard]] QAccessibleInterface* child(int) const override { return nullptr; }
+  [[nodiscard]] int childCount() const override { return 0; }
+  [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  void setText(QAccessible::Text, const QString&) override {}
+  [[nodiscard]] QString text(QAccessible::Text t) const override {
+    if (t != QAccessible::Name) return {};
+    const frmMain& game = board_->view()->game();
+    if (index_ == ScoreItem)
+      return QStringLiteral("Score ") + QString::fromStdString(game.lblscore.Caption);
+    if (index_ == ClockItem)
+      return QStringLiteral("Time ") + QString::fromStdString(game.lblDisplayTime.Caption);
+    const auto cell = static_cast<std::int16_t>(index_);
+    return CellName(game.Cells[cell], cell);
+  }
+  [[nodiscard]] QRect rect() const override {
+    const BoardView* view = board_->view();
+    const QRect local = index_ < CellCount
+                            ? FrameRect(static_cast<std::int16_t>(index_))
+                            : QRect(0, BoardBottom, view->width(), view->height() - BoardBottom);
+    return QRect(view->mapToGlobal(local.topLeft()), local.size());
+  }
+  [[nodiscard]] QAccessible::Role role() const override {
+    return index_ < CellCount ? QAccessible::Cell : QAccessible::StaticText;
+  }
+  [[nodiscard]] QAccessible::State state() const override {
+    QAccessible::State state;
+    if (index_ >= CellCount) return state;
+    const Cell& cell = board_->view()->game().Cells[index_];
+    state.selectable = true;
+    state.selected = cell.Frame == FrameLook::Picked;
+    return state;
+  }
+
+ private:
+  BoardViewAccessible* board_;
+  int index_;
+};
+
+BoardViewAccessible::BoardViewAccessible(BoardView* view)
+    : QAccessibleWidget(view, QAccessible::Table, QStringLiteral("Board")) {
+  for (int index = 0; index < ItemCount; ++index) {
+    items_.push_back(QAccessible::registerAccessibleInterface(new BoardItem(this, index)));
+  }
+}
+
+BoardViewAccessible::~BoardViewAccessible() {
+  for (QAccessible::Id id : items_) QAccessible::deleteAccessibleInterface(id);
+}
+
+QAccessibleInterface* BoardViewAccessible::child(int index) const {
+  return index >= 0 && index < ItemCount ? QAccessible::accessibleInterface(items_[index])
+                                         : nullptr;
+}
+
+int BoardViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
+  for (int index = 0; index < ItemCount; ++index) {
+    if (QAccessible::accessibleInterface(items_[index]) == child) return index;
+  }
+  return -1;
+}
+
+QAccessibleInterface* BoardViewAccessible::childAt(int x, int y) const {
+  const BoardHit hit = HitTest(view()->game().Cells, view()->mapFromGlobal(QPoint(x, y)));
+  return hit.cell == NoCell ? nullptr : child(hit.cell);
+}
+
+}  // namespace
+
+QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* object) {
+  auto* view = qobject_cast<BoardView*>(object);
+  if (className != QLatin1String("glimmerix::BoardView") || !view) return nullptr;
+  return new BoardViewAccessible(view);
+}
+
+}  // namespace glimmerix
