@@ -25,7 +25,10 @@ const StatusLabel ScoreValue{TwipsRect(1425, 5205, 1200, 495), true, DarkBlue};
 const StatusLabel TimeTitle{TwipsRect(3075, 5200, 990, 495), false, Qt::black};
 const StatusLabel TimeValue{TwipsRect(4050, 5200, 1200, 375), false, DarkBlue};
 
-void PaintLabel(QPainter& painter, const StatusLabel& label, const std::string& caption) {
+// Only what the repaint reaches is drawn: the clock's ticks repaint two small areas.
+void PaintLabel(QPainter& painter, const QRect& dirty, const StatusLabel& label,
+                const std::string& caption) {
+  if (!dirty.intersects(label.rect)) return;
   if (label.opaque) painter.fillRect(label.rect, Grey);
   painter.setPen(label.textColor);
   painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
@@ -43,18 +46,21 @@ BoardView::BoardView(frmMain& game, QWidget* parent) : QWidget(parent), game_(ga
 }
 
 void BoardView::updateStatus() {
-  update(QRect(0, BoardBottom, width(), height() - BoardBottom));
+  update(BarArea());
+  update(TimeValue.rect);
 }
 
+// The redraw tick rewrites the bar without changing it; only a bar that now reaches
+// another pixel has anything new to show.
 void BoardView::updateBar() {
-  update(BarArea());
+  if (BarRect(game_.linTime.X2) != paintedBar_) update(BarArea());
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), Grey);
   if (event->rect().top() < BoardBottom) paintBoard(painter);
-  paintStatus(painter);
+  paintStatus(painter, event->rect());
 }
 
 // Back to front: picked frames, grid lines, gems. Plain frames are transparent.
@@ -71,12 +77,13 @@ void BoardView::paintBoard(QPainter& painter) const {
   }
 }
 
-void BoardView::paintStatus(QPainter& painter) const {
-  painter.fillRect(BarRect(game_.linTime.X2), BarBlue);
-  PaintLabel(painter, ScoreTitle, "SCORE:");
-  PaintLabel(painter, ScoreValue, game_.lblscore.Caption);
-  PaintLabel(painter, TimeTitle, "TIME:");
-  PaintLabel(painter, TimeValue, game_.lblDisplayTime.Caption);
+void BoardView::paintStatus(QPainter& painter, const QRect& dirty) {
+  paintedBar_ = BarRect(game_.linTime.X2);
+  painter.fillRect(paintedBar_, BarBlue);
+  PaintLabel(painter, dirty, ScoreTitle, "SCORE:");
+  PaintLabel(painter, dirty, ScoreValue, game_.lblscore.Caption);
+  PaintLabel(painter, dirty, TimeTitle, "TIME:");
+  PaintLabel(painter, dirty, TimeValue, game_.lblDisplayTime.Caption);
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {

@@ -16,7 +16,7 @@ class BoardView : public QWidget {
   explicit BoardView(frmMain& game, QWidget* parent = nullptr);
 
   [[nodiscard]] const frmMain& game() const { return game_; }
-  void updateStatus();  // the clock label and the bar
+  void updateStatus();  // the clock label and the bar, at every tick of the clock
   void updateBar();
 
  protected:
@@ -26,9 +26,10 @@ class BoardView : public QWidget {
 
  private:
   void paintBoard(QPainter& painter) const;
-  void paintStatus(QPainter& painter) const;
+  void paintStatus(QPainter& painter, const QRect& dirty);
 
   frmMain& game_;
+  QRect paintedBar_;  // the bar as last drawn
   BoardHit pressed_;  // a click is a press and a release on the same frame or gem
 };
 
