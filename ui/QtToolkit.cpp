@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTime>
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +9,7 @@
 
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
+#include "ui/WindowLook.h"
 #include "ui/frmOver.h"
 
 namespace glimmerix {
@@ -20,11 +20,6 @@ void ComeForward(QWidget* window) {
   // Without this a window shown again after a box loses the keyboard on a bare X server.
   window->raise();
   window->activateWindow();
-}
-
-void CentreOnScreen(QWidget* window) {
-  const QRect screen = window->screen()->availableGeometry();
-  window->move(screen.center() - window->rect().center());
 }
 
 }  // namespace
@@ -86,7 +81,7 @@ void QtToolkit::SetTimelineEnabled(bool enabled) {
 
 void QtToolkit::Show(Form form) {
   QWidget* w = window(form);
-  if (!std::exchange(centred_[static_cast<int>(form)], true)) CentreOnScreen(w);
+  if (!std::exchange(centred_[static_cast<int>(form)], true)) CentreOnScreen(*w);
   w->show();
   ComeForward(w);
 }

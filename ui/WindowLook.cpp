@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
@@ -35,6 +36,12 @@ QPushButton* AddButton(QWidget& window, const QString& text, QRect rect) {
   button->setGeometry(rect);
   button->setFont(SansFont(8, false));
   return button;
+}
+
+void CentreOnScreen(QWidget& window) {
+  window.adjustSize();  // a fixed layout takes its size only now
+  const QRect screen = window.screen()->availableGeometry();
+  window.move(screen.center() - window.rect().center());
 }
 
 QFont DisplayFont(double points) {

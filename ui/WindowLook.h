@@ -21,6 +21,9 @@ QLabel* AddLabel(QWidget& window, const QString& text, QRect rect, const QFont& 
                  Qt::Alignment alignment);
 QPushButton* AddButton(QWidget& window, const QString& text, QRect rect);
 
+// Every window starts in the middle of the screen.
+void CentreOnScreen(QWidget& window);
+
 // The decorative face of the two windows' headings.
 [[nodiscard]] QFont DisplayFont(double points);
 

@@ -2,6 +2,7 @@
 
 #include "ui/Pictures.h"
 #include "ui/QtToolkit.h"
+#include "ui/WindowLook.h"
 #include "ui/frmSplash.h"
 
 int main(int argc, char* argv[]) {
@@ -15,6 +16,7 @@ int main(int argc, char* argv[]) {
 
   glimmerix::QtToolkit toolkit;
   auto* splash = new glimmerix::frmSplash(toolkit);  // deletes itself after PLAY
+  glimmerix::CentreOnScreen(*splash);
   splash->show();
   return QApplication::exec();
 }
