@@ -9,6 +9,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Glimmerix"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Glimmerix"));
   QApplication::setWindowIcon(glimmerix::WindowIcon());
   // Between the welcome window and the game window none is open; the game alone
   // decides when the program ends.
