@@ -12,7 +12,7 @@ void frmMain::Form_Load() {
   TestingMoves = false;
   MoveFound = false;
   Score = 0;
-  lblscore.Caption = "0";
+  lblscore.Caption = std::to_string(Score);
   Picked[1] = Picked[2] = SavedPick = NoCell;
   random_.Randomize(toolkit_.Timer());
   toolkit_.SetSize(Form::Main, DealtWidth, DealtHeight);
