@@ -5,6 +5,7 @@
 # its first argument. Any failed check calls `fail`, which ends the script with
 # exit code 1; the exit trap then stops the program, openbox and Xvfb.
 # shellcheck shell=bash
+# shellcheck disable=SC2034  # results and constants are for the scripts that source this
 
 set -u
 set -o pipefail
@@ -16,7 +17,7 @@ XVFB_PID=""
 WM_PID=""
 DISPLAY_NUM=""
 RUNTIME_DIR=""
-WIN=""  # set by wait_window and find_window
+WIN=""  # set by wait_window
 
 # Colours the game paints (red,green,blue).
 readonly GREY="128,128,128"
@@ -92,7 +93,8 @@ e2e_begin() {
   rm -rf "$E2E_OUT"
   mkdir -p "$E2E_OUT"
   trap e2e_cleanup EXIT
-  trap 'exit 2' INT TERM
+  trap 'echo "[$(elapsed) s] FAIL: the test was interrupted (SIGINT)" >&2; exit 2' INT
+  trap 'echo "[$(elapsed) s] FAIL: the test was stopped (SIGTERM)" >&2; exit 2' TERM
   RUNTIME_DIR=$(mktemp -d "${TMPDIR:-/tmp}/glimmerix-e2e.XXXXXX")
   chmod 0700 "$RUNTIME_DIR"
   export XDG_RUNTIME_DIR="$RUNTIME_DIR"
@@ -102,8 +104,9 @@ e2e_begin() {
   start_wm
 }
 
-# A display nobody holds, from :91 upward; another test may win the race for the
-# same number, in which case Xvfb dies and the next number is tried.
+# A display nobody holds, from :91 upward. Another test may win the race for the
+# same number: then our Xvfb dies, and until it has, the display answers with
+# the other server. The lock file names the server that owns the display.
 start_x() {
   local n i
   for ((n = 91; n < 191; n++)); do
@@ -118,7 +121,8 @@ start_x() {
         XVFB_PID=""
         break
       fi
-      if DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+      if [[ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" == "$XVFB_PID" ]] &&
+        DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
         export DISPLAY=":$n"
         log "Xvfb on $DISPLAY"
         return 0
@@ -147,6 +151,13 @@ start_wm() {
     log "openbox did not start: $(tr '\n' ' ' <"$E2E_OUT/openbox.log")"
   done
   fail "openbox did not come up on $DISPLAY"
+}
+
+stop_wm() {
+  [[ -n "$WM_PID" ]] || return 0
+  kill "$WM_PID" 2>/dev/null
+  wait "$WM_PID" 2>/dev/null
+  WM_PID=""
 }
 
 start_game() {
@@ -178,17 +189,21 @@ answer_no_moves() {
   for id in $(visible_windows '^No More Moves$'); do
     NO_MOVES_ANSWERED=$((NO_MOVES_ANSWERED + 1))
     log "a 'No More Moves' box appeared; answering it with Return"
-    xdotool windowactivate "$id" 2>/dev/null
+    if [[ -n "$WM_PID" ]]; then
+      xdotool windowactivate "$id" 2>/dev/null
+    else
+      xdotool windowfocus "$id" 2>/dev/null
+    fi
     sleep 0.2
     xdotool key --clearmodifiers Return 2>/dev/null
     sleep 0.2
   done
 }
 
-# wait_window REGEX SECONDS [EXCEPT-ID]: waits for a mapped window whose title
-# matches REGEX (other than EXCEPT-ID) and sets WIN to its id.
+# wait_window REGEX SECONDS [EXCEPT-ID [WHAT]]: waits for a mapped window whose
+# title matches REGEX (other than EXCEPT-ID) and sets WIN to its id.
 wait_window() {
-  local regex=$1 seconds=$2 except=${3:-} deadline id
+  local regex=$1 seconds=$2 except=${3:-} what=${4:-} deadline id
   deadline=$(($(date +%s%N) + seconds * 1000000000))
   while (($(date +%s%N) < deadline)); do
     for id in $(visible_windows "$regex"); do
@@ -201,7 +216,7 @@ wait_window() {
     require_alive "while waiting for a window titled /$regex/"
     sleep 0.1
   done
-  fail "no window titled /$regex/ appeared within $seconds s"
+  fail "${what:+$what: }no window titled /$regex/ appeared within $seconds s"
 }
 
 # wait_hidden ID SECONDS WHAT: waits until the window is unmapped or destroyed.
@@ -237,11 +252,18 @@ wait_focus() {
 }
 
 # focus ID: activates the window and waits until it really has the focus.
+# Without a window manager there is nobody to ask, and the focus is set directly.
 focus() {
   local id=$1 i
   for ((i = 0; i < 30; i++)); do
     [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$id" ]] && return 0
-    ((i % 10 == 0)) && xdotool windowactivate "$id" 2>/dev/null
+    if ((i % 10 == 0)); then
+      if [[ -n "$WM_PID" ]]; then
+        xdotool windowactivate "$id" 2>/dev/null
+      else
+        xdotool windowfocus "$id" 2>/dev/null
+      fi
+    fi
     sleep 0.1
   done
   fail "could not give the keyboard focus to window $id '$(title_of "$id")'"
@@ -347,11 +369,13 @@ clock_check() {
     fail "$what: the clock ran ~$ran ms in $wall ms (bar $2 -> $4 px) though it should have stood still for $6 ms"
 }
 
-# wait_exit SECONDS: waits for the program to end and sets GAME_RC.
+# wait_exit SECONDS [WHAT]: waits for the program to end and sets GAME_RC.
 wait_exit() {
-  local seconds=$1 i
+  local seconds=$1 what=${2:-} i
+  EXIT_WAIT_MS=$(now_ms)
   for ((i = 0; i < seconds * 20; i++)); do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then
+      EXIT_WAIT_MS=$(($(now_ms) - EXIT_WAIT_MS))
       wait "$GAME_PID"
       GAME_RC=$?
       GAME_PID=""
@@ -359,14 +383,14 @@ wait_exit() {
     fi
     sleep 0.05
   done
-  fail "the program is still running $seconds s later"
+  fail "${what:+$what: }the program is still running $seconds s later"
 }
 
 # expect_exit SECONDS WHAT: the program must end by itself with exit code 0.
 expect_exit() {
-  wait_exit "$1"
+  wait_exit "$1" "$2"
   ((GAME_RC == 0)) || fail "$2: the program ended with exit code $GAME_RC instead of 0"
-  log "$2: program ended with exit code 0"
+  log "$2: program ended with exit code 0 (within $EXIT_WAIT_MS ms)"
 }
 
 # idle SECONDS: lets time pass while answering any "No More Moves" box.
@@ -401,9 +425,10 @@ fixed_size() {
   local hints
   client_size "$1"
   hints=$(xprop -id "$1" WM_NORMAL_HINTS 2>/dev/null)
-  grep -q "minimum size: $WIDTH by $HEIGHT" <<<"$hints" &&
-    grep -q "maximum size: $WIDTH by $HEIGHT" <<<"$hints" ||
+  if ! grep -q "minimum size: $WIDTH by $HEIGHT" <<<"$hints" ||
+    ! grep -q "maximum size: $WIDTH by $HEIGHT" <<<"$hints"; then
     fail "$2 can be resized: its size hints are $(tr -s '\n\t' '  ' <<<"$hints")"
+  fi
 }
 
 # menu ID KEY...: opens a menu with the first key (alt+letter) on window ID and
@@ -417,4 +442,15 @@ menu() {
     sleep 0.3
     xdotool key --clearmodifiers "$key" || fail "xdotool could not press $key"
   done
+}
+
+# start_and_play: starts the program, presses PLAY on the welcome window and waits
+# for the game window; sets MAIN to it and MENU to its menu bar's height.
+start_and_play() {
+  start_game
+  wait_window '^Welcome to Glimmerix!' 20
+  click "$WIN" 228 104
+  wait_window '^Glimmerix$' 20
+  MAIN=$WIN
+  menu_height "$MAIN"
 }

@@ -6,12 +6,14 @@
 #      help boxes hide the board and stop the clock; New Game deals afresh;
 #      minimising stops the clock and restoring starts it; Ctrl+X ends the program;
 #   3. the File and Help menus reach the same commands;
-#   4. closing the game window ends the program.
+#   4. closing the game window ends the program;
+#   5. with no window manager, the game window takes the keyboard back after a box.
 # Usage: welcome_and_menus.sh PATH-TO-GLIMMERIX
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 e2e_begin "$@"
 
-readonly WELCOME_TITLE="Welcome to Glimmerix!$(printf '%48s' '')by the Glimmerix developers"
+WELCOME_TITLE="Welcome to Glimmerix!$(printf '%48s' '')by the Glimmerix developers"
+readonly WELCOME_TITLE
 readonly PLAY_X=228 PLAY_Y=104
 
 # Starts the program and checks the welcome window; sets WELCOME.
@@ -40,7 +42,7 @@ menu_box() {
   local title=$1 name=$2 box
   shift 2
   menu "$GAME" "$@"
-  wait_window "^$title\$" 5 "$GAME"
+  wait_window "^$title\$" 5 "$GAME" "menu keys $*"
   box=$WIN
   wait_hidden "$GAME" 2 "the game window while the '$title' box is open"
   shot "$box" "$name"
@@ -65,7 +67,7 @@ box_round_trip() {
   b1=$BAR t1=$BAR_MS
   press "$GAME" "$key"
   t_key=$(now_ms)
-  wait_window "^$title\$" 5 "$GAME"
+  wait_window "^$title\$" 5 "$GAME" "$key"
   box=$WIN
   wait_hidden "$GAME" 2 "the game window while the '$title' box is open"
   wait_focus "$box" 3 "the '$title' box"
@@ -229,5 +231,26 @@ play
 idle 1
 wmctrl -i -c "$GAME" || fail "wmctrl could not close the game window"
 expect_exit 3 "closing the game window"
+
+# --- 5. No window manager ----------------------------------------------------
+# Nobody hands the keyboard to a window shown again: the game must take it back
+# itself after a box, or the keys are lost.
+log "run 5: without a window manager"
+stop_wm
+start_game
+wait_window '^Welcome to Glimmerix!' 10
+WELCOME=$WIN
+play
+wait_focus "$GAME" 3 "without a window manager, the game window after PLAY"
+xdotool key --clearmodifiers ctrl+p
+wait_window '^Glimmerix$' 5 "$GAME" "without a window manager, Ctrl+P"
+box=$WIN
+focus "$box"
+xdotool key --clearmodifiers Return
+wait_hidden "$box" 3 "without a window manager, the pause box after Return"
+wait_shown "$GAME" 3 "without a window manager, the game window after the pause box"
+wait_focus "$GAME" 3 "without a window manager, the game window after the pause box"
+xdotool key --clearmodifiers ctrl+x
+expect_exit 2 "without a window manager, Ctrl+X"
 
 ((NO_MOVES_ANSWERED == 0)) || log "note: $NO_MOVES_ANSWERED 'No More Moves' box(es) were answered"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -137,6 +138,10 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
   EXPECT_EQ(Texts(*over), QStringList({"GAME OVER", "Score:", "1230",
                                        " Would you like to play again?", "YES", "No"}));
   EXPECT_TRUE(over->cmdYes->hasFocus());
+  for (const QLabel* label : over->findChildren<QLabel*>()) {
+    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
+        << qPrintable(label->text()) << " does not fit its label";
+  }
   QTest::mouseClick(over->cmdYes, Qt::LeftButton);
   EXPECT_FALSE(over->isVisible());
   EXPECT_TRUE(toolkit.mainWindow()->isVisible());
