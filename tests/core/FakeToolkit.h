@@ -106,11 +106,4 @@ class ScriptedRandom : public RandomSource {
   SeededRandom fallback;
 };
 
-// A game on the fake window system, dealt and settled once.
-struct Game {
-  FakeToolkit toolkit;
-  ScriptedRandom random;
-  frmMain game{toolkit, random};
-};
-
 }  // namespace glimmerix::testing

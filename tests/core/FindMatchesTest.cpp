@@ -1,20 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "BoardPicture.h"
-#include "FakeToolkit.h"
+#include "GameFixture.h"
 
 namespace glimmerix::testing {
 namespace {
 
-// A board without three of a kind in any line, and without any move either.
-constexpr Picture Quiet{"12341234", "34123412", "12341234", "34123412",
-                        "12341234", "34123412", "12341234", "34123412"};
-
-struct FindMatchesTest : ::testing::Test {
-  FakeToolkit toolkit;
-  ScriptedRandom random;
-  frmMain game{toolkit, random};
-
+struct FindMatchesTest : GameTest {
   std::string TagsAfterScan(const Picture& picture) {
     SetBoard(game.Cells, picture);
     game.FindMatches();
@@ -22,8 +13,8 @@ struct FindMatchesTest : ::testing::Test {
   }
 };
 
-TEST_F(FindMatchesTest, QuietBoardHasNoRunAndKeepsEveryTag) {
-  EXPECT_EQ(TagsAfterScan(Quiet), Tags(Board{}));
+TEST_F(FindMatchesTest, StuckBoardHasNoRunAndKeepsEveryTag) {
+  EXPECT_EQ(TagsAfterScan(Stuck), Tags(Board{}));
   EXPECT_FALSE(game.MatchFound);
 }
 
@@ -74,7 +65,7 @@ TEST_F(FindMatchesTest, WhileTestingMovesItOnlyReports) {
 }
 
 TEST_F(FindMatchesTest, AScanWithoutRunsLeavesEarlierMarks) {
-  SetBoard(game.Cells, Quiet);
+  SetBoard(game.Cells, Stuck);
   game.Cells[5].Tag = CellTag::A;
   game.MatchFound = true;
   game.FindMatches();
