@@ -1,6 +1,6 @@
 #include <benchmark/benchmark.h>
 
-#include "board/frmMain.h"
+#include "game/frmMain.h"
 
 namespace glimmerix {
 namespace {

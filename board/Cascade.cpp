@@ -1,4 +1,4 @@
-#include "board/frmMain.h"
+#include "game/frmMain.h"
 
 namespace glimmerix {
 

@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "board/frmMain.h"
+#include "game/frmMain.h"
 
 namespace glimmerix {
 

@@ -1,6 +1,6 @@
 #include <utility>
 
-#include "board/frmMain.h"
+#include "game/frmMain.h"
 
 namespace glimmerix {
 

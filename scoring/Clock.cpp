@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "board/frmMain.h"
+#include "game/frmMain.h"
 
 namespace glimmerix {
 

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "board/frmMain.h"
+#include "game/frmMain.h"
 
 namespace glimmerix {
 

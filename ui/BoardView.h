@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "board/frmMain.h"
+#include "game/frmMain.h"
 #include "ui/Geometry.h"
 
 namespace glimmerix {

@@ -2,7 +2,7 @@
 
 #include <QMainWindow>
 
-#include "board/frmMain.h"
+#include "game/frmMain.h"
 
 class QAction;
 

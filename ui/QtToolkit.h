@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "board/RandomSource.h"
-#include "board/frmMain.h"
-#include "ui/Toolkit.h"
+#include "game/frmMain.h"
+#include "game/Toolkit.h"
 
 namespace glimmerix {
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "board/RandomSource.h"
-#include "board/frmMain.h"
-#include "ui/Toolkit.h"
+#include "game/frmMain.h"
+#include "game/Toolkit.h"
 
 namespace glimmerix::testing {
 

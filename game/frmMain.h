@@ -1,12 +1,15 @@
 #pragma once
 
+// game/: the game window as a whole, its state, its commands and its one door to the
+// window system; its rules live beside it in board/ and scoring/.
+
 #include <array>
 #include <cstdint>
 #include <string>
 
 #include "board/Board.h"
 #include "board/RandomSource.h"
-#include "ui/Toolkit.h"
+#include "game/Toolkit.h"
 
 namespace glimmerix {
 

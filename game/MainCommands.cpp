@@ -1,6 +1,6 @@
-// The game window's menu commands and window events. They touch only the game
-// state and the Toolkit, so they build with the rules and are tested with them.
-#include "board/frmMain.h"
+// game/: the game window's menu commands and window events. They touch only the
+// game state and the Toolkit, so they build with the rules and are tested with them.
+#include "game/frmMain.h"
 
 namespace glimmerix {
 

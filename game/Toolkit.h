@@ -1,5 +1,7 @@
 #pragma once
 
+// game/: the one door from the game to the window system.
+
 #include <string>
 
 namespace glimmerix {

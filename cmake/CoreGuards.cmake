@@ -1,0 +1,17 @@
+# The rules must never come to depend on the window system: the core links no Qt
+# and none of its files includes anything from ui/.
+function(glimmerix_guard_core target)
+  get_target_property(links ${target} LINK_LIBRARIES)
+  if(links MATCHES "Qt")
+    message(FATAL_ERROR "${target} links Qt (${links}); the rules must stay toolkit-free")
+  endif()
+  foreach(folder IN LISTS ARGN)
+    file(GLOB_RECURSE files "${PROJECT_SOURCE_DIR}/${folder}/*.h" "${PROJECT_SOURCE_DIR}/${folder}/*.cpp")
+    foreach(file IN LISTS files)
+      file(STRINGS "${file}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](ui/|Q[A-Za-z]*[>\"/]|qt)")
+      if(hits)
+        message(FATAL_ERROR "${file} includes the window system (${hits}); the rules must stay toolkit-free")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()
