@@ -1,11 +1,26 @@
 #!/usr/bin/env bash
-# Packs the built game as a Debian package with CPack, in a folder of its own (so
-# that nothing else in the build folder is touched), and unpacks it beside it for
-# the tests that look inside.
-# Usage: build_deb.sh CPACK BUILD-FOLDER SCRATCH-FOLDER
+# Packs the game as a Debian package with CPack, in a folder of its own (so that
+# nothing else in the build folder is touched), and unpacks it beside it for the
+# tests that look inside. The package is what a release ships, so it is made from a
+# release build: BUILD-FOLDER itself, or, given SOURCE-FOLDER, a build with the
+# release preset made (or brought up to date) in BUILD-FOLDER first.
+# Usage: build_deb.sh CPACK SCRATCH-FOLDER BUILD-FOLDER [SOURCE-FOLDER]
 set -euo pipefail
-cpack=$1 build=$2 out=$3
+cpack=$1 out=$2 build=$3 src=${4:-}
+cmake=$(dirname "$cpack")/cmake
 expected="glimmerix_1.00_$(dpkg --print-architecture).deb"
+
+if [[ -n "$src" ]]; then
+  mkdir -p "$build"
+  {
+    "$cmake" --preset release -S "$src" -B "$build" -DGLIMMERIX_TESTS=OFF &&
+      "$cmake" --build "$build" -j2 --target glimmerix glimmerix_packaging_files
+  } >"$build/release-build.log" 2>&1 || {
+    tail -n 30 "$build/release-build.log" >&2
+    echo "FAIL: the release build in $build failed" >&2
+    exit 1
+  }
+fi
 
 rm -rf "$out"
 mkdir -p "$out"

@@ -17,10 +17,12 @@ fail() {
 readonly id=org.example.Glimmerix
 
 # --- The files: these and no others, owned by root, the program alone executable.
-expected_files="usr/bin/glimmerix
+# Debian keeps games in /usr/games.
+expected_files="usr/games/glimmerix
 usr/share/applications/$id.desktop
 usr/share/doc/glimmerix/FONTS.md
 usr/share/doc/glimmerix/OFL-1.1.txt
+usr/share/doc/glimmerix/changelog.gz
 usr/share/doc/glimmerix/copyright
 usr/share/icons/hicolor/128x128/apps/$id.png
 usr/share/icons/hicolor/256x256/apps/$id.png
@@ -36,15 +38,16 @@ while read -r mode owner _ _ _ path; do
   [[ "$owner" == root/root ]] || fail "$path is owned by $owner"
   case "$mode" in
     d*) want=drwxr-xr-x ;;
-    *) [[ "$path" == usr/bin/* ]] && want=-rwxr-xr-x || want=-rw-r--r-- ;;
+    *) [[ "$path" == usr/games/* ]] && want=-rwxr-xr-x || want=-rw-r--r-- ;;
   esac
   [[ "$mode" == "$want" ]] || fail "$path has mode $mode, expected $want"
 done < <(dpkg -c "$deb")
 
-# --- The program: stripped, and finding its libraries in the system, not in a
-# build folder.
-program="$root/usr/bin/glimmerix"
-file -b "$program" | grep -q '^ELF .*, stripped$' || fail "the program is not a stripped ELF file: $(file -b "$program")"
+# --- The program: position-independent, stripped, and finding its libraries in
+# the system, not in a build folder.
+program="$root/usr/games/glimmerix"
+file -b "$program" | grep -q '^ELF .* pie executable, .*, stripped$' ||
+  fail "the program is not a stripped position-independent ELF file: $(file -b "$program")"
 if readelf -d "$program" | grep -E 'R(UN)?PATH'; then
   fail "the program carries a library search path"
 fi
@@ -54,8 +57,8 @@ fi
 entry="$root/usr/share/applications/$id.desktop"
 key() { sed -n "s/^$1=//p" "$entry"; }
 exec_program=$(key Exec | cut -d' ' -f1)
-[[ -n "$exec_program" && -x "$root/usr/bin/$exec_program" ]] ||
-  fail "the desktop entry runs '$exec_program', which is not in usr/bin of the package"
+[[ -n "$exec_program" && -x "$root/usr/games/$exec_program" ]] ||
+  fail "the desktop entry runs '$exec_program', which is not in usr/games of the package"
 icon=$(key Icon)
 [[ "$icon" == "$id" ]] || fail "the desktop entry's icon is '$icon', expected $id"
 appstreamcli validate-tree --no-net "$root" >"$out/validate-tree.log" 2>&1 ||
@@ -86,18 +89,26 @@ for package in libqt6widgets6 fonts-dejavu-core libc6; do
   [[ "$depends" == *" $package "* ]] || fail "Depends lacks $package: $(field Depends)"
 done
 
-# --- One version everywhere: the package, the AppStream release, the manual page,
-# the Windows version block and what the program tells Qt.
+# --- One version everywhere: the package, the AppStream release, the changelog,
+# the manual page, the Windows version block and what the program tells Qt.
 version=$(field Version)
 [[ "$version" == 1.00 ]] || fail "Version is '$version', expected 1.00"
 release=$(grep -m1 -o '<release version="[^"]*"' "$root/usr/share/metainfo/$id.metainfo.xml" | cut -d'"' -f2)
+changelog=$(zcat "$root/usr/share/doc/glimmerix/changelog.gz" | sed -n '1s/^glimmerix (\([^)]*\)).*/\1/p')
 manual=$(zcat "$root/usr/share/man/man6/glimmerix.6.gz" | sed -n 's/^\.TH .*"Glimmerix \([^"]*\)".*/\1/p')
 windows_file=$(sed -n 's/.*VALUE "FileVersion", "\([^"]*\)".*/\1/p' "$src/packaging/glimmerix.rc")
 windows_product=$(sed -n 's/.*VALUE "ProductVersion", "\([^"]*\)".*/\1/p' "$src/packaging/glimmerix.rc")
 program_version=$(sed -n 's/.*setApplicationVersion(QStringLiteral("\([^"]*\)")).*/\1/p' "$src/ui/main.cpp")
-for pair in "AppStream release:$release" "manual page:$manual" "Windows FileVersion:$windows_file" \
+for pair in "AppStream release:$release" "changelog:$changelog" "manual page:$manual" "Windows FileVersion:$windows_file" \
   "Windows ProductVersion:$windows_product" "ui/main.cpp application version:$program_version"; do
   [[ "${pair##*:}" == "$version" ]] || fail "the ${pair%%:*} is '${pair##*:}', the package's version $version"
+done
+
+# --- The compressed files carry no name or time stamp, so that the same text
+# always packs to the same bytes (gzip -n): flags and time in the header are zero.
+for gz in usr/share/man/man6/glimmerix.6.gz usr/share/doc/glimmerix/changelog.gz; do
+  header=$(od -An -tx1 -N8 "$root/$gz" | tr -d ' \n')
+  [[ "$header" == 1f8b080000000000 ]] || fail "$gz names its file or time in its header: $header"
 done
 
 # --- The manual page reads without warnings.
