@@ -64,6 +64,19 @@ icon=$(key Icon)
 appstreamcli validate-tree --no-net "$root" >"$out/validate-tree.log" 2>&1 ||
   fail "appstreamcli validate-tree finds faults in the installed files: $(cat "$out/validate-tree.log")"
 
+# --- The licences: the copyright file names the ones the AppStream data names, and
+# holds each one's text in a paragraph of its own.
+copyright="$root/usr/share/doc/glimmerix/copyright"
+declared=$(sed -n 's|.*<project_license>\(.*\)</project_license>.*|\1|p' "$root/usr/share/metainfo/$id.metainfo.xml")
+declared=$(tr ' ' '\n' <<<"${declared// AND / }" | LC_ALL=C sort -u)
+named=$(sed -n 's/^License: //p' "$copyright" | LC_ALL=C sort -u)
+[[ "$declared" == "$named" ]] ||
+  fail "the AppStream data's licences (${declared//$'\n'/ }) are not the copyright file's (${named//$'\n'/ })"
+for license in $named; do
+  awk -v head="License: $license" 'prev == "" && $0 == head {getline; text = /^ /} {prev = $0} END {exit !text}' \
+    "$copyright" || fail "the copyright file holds no text of $license"
+done
+
 # --- The icons: the 32 px one is the game's own picture, and each larger one is
 # exactly it enlarged by a whole factor, every pixel an unblurred square.
 icon_png() { echo "$root/usr/share/icons/hicolor/$1x$1/apps/$icon.png"; }
