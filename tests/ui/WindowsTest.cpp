@@ -72,12 +72,6 @@ TEST_F(MainWindowTest, ShortcutsAndEscapeRunTheirCommands) {
   EXPECT_EQ(game.Score, 0);
 }
 
-TEST_F(MainWindowTest, MinimisingStopsTheClock) {
-  toolkit.state[Form::Main] = Minimized;  // what the window system reports
-  window.setWindowState(Qt::WindowMinimized);
-  EXPECT_FALSE(toolkit.timelineEnabled);
-}
-
 // The real window system: boxes, the clock, the game's end and YES.
 struct ToolkitTest : ::testing::Test {
   ToolkitTest() {
@@ -86,6 +80,19 @@ struct ToolkitTest : ::testing::Test {
   }
   QtToolkit toolkit;
 };
+
+// Minimising stops the clock and restoring starts it; no other state touches it.
+TEST_F(ToolkitTest, OnlyMinimisingAndRestoringMoveTheClock) {
+  MainWindow* window = toolkit.mainWindow();
+  window->setWindowState(Qt::WindowMinimized);
+  EXPECT_FALSE(toolkit.tmrTimeline().isActive());
+  for (Qt::WindowState state : {Qt::WindowFullScreen, Qt::WindowMaximized}) {
+    window->setWindowState(state);
+    EXPECT_FALSE(toolkit.tmrTimeline().isActive()) << state;
+  }
+  window->setWindowState(Qt::WindowNoState);
+  EXPECT_TRUE(toolkit.tmrTimeline().isActive());
+}
 
 TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
   int buttons = 0;
