@@ -112,7 +112,8 @@ TEST_F(ToolkitTest, WhenTheGameWaitsTheScreenShowsIt) {
   SeededRandom drawn;
   drawn.Randomize(SameDealToolkit::DealSeed);
   bool settled = false;
-  for (const Cell& cell : game.Cells) settled |= cell.Kind != std::floor(7 * drawn.Rnd()) + 1;
+  for (const Cell& cell : game.Cells)
+    settled |= cell.Kind != std::floor(GemKinds * drawn.Rnd()) + 1;
   ASSERT_TRUE(settled) << "the first deal must hold runs";
   EXPECT_TRUE(ScreenShowsTheGame()) << "after the first deal";
 
