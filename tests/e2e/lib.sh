@@ -330,6 +330,19 @@ row_pixels() {
 # count_colour FILE Y RGB: how many pixels of row Y have colour RGB.
 count_colour() { row_pixels "$1" "$2" | awk -v c="$3" '$2 == c {n++} END {print n + 0}'; }
 
+# empty_cells FILE: how many of the 64 cells show only grey across their middle
+# (FILE a shot of the game window, MENU its menu bar's height). A settled board
+# has none; a board painted before its last refill shows the gaps.
+empty_cells() {
+  convert "$1" -crop "320x320+0+$MENU" +repage -depth 8 txt:- | awk -F'[,: ()]+' '
+    NR > 1 && $2 % 40 == 20 && ($1 % 40 == 15 || $1 % 40 == 20 || $1 % 40 == 25) {
+      cell = int($1 / 40) * 8 + int($2 / 40)
+      seen[cell]++
+      if ($3 == 128 && $4 == 128 && $5 == 128) grey[cell]++
+    }
+    END { for (cell in seen) n += grey[cell] == seen[cell]; print n + 0 }'
+}
+
 # The menu bar's height: what the client area has above the board.
 menu_height() {
   client_size "$1"

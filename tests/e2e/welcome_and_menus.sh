@@ -157,6 +157,8 @@ clock1=$CROP
 idle 2
 bar_length "$GAME" game-running
 clock_check "the clock after PLAY" "$start_bar" "$start_ms" "$BAR" "$BAR_MS" 0
+empty=$(empty_cells "$SHOT")
+((empty == 0)) || fail "2 s after PLAY $empty cells of the board are still painted empty (see $SHOT)"
 crop "$SHOT" "50x25+270+$((MENU + 347))" clock-2
 (($(pixels_differing "$clock1" "$CROP") > 0)) || fail "the clock's digits did not change in 2 s"
 
@@ -215,6 +217,8 @@ open_welcome
 play Return
 idle 3
 bar_length "$GAME" menu-before
+empty=$(empty_cells "$SHOT")
+((empty == 0)) || fail "3 s after PLAY $empty cells of the board are still painted empty (see $SHOT)"
 ((BAR < FULL_BAR - 5)) || fail "the bonus bar ($BAR px) has hardly shrunk after 3 s of play"
 menu "$GAME" alt+f Return  # File, first item: New Game
 for ((i = 0; i < 20; i++)); do
