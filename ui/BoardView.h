@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <string>
 
 #include "game/frmMain.h"
 #include "ui/Geometry.h"
@@ -9,6 +11,11 @@ namespace glimmerix {
 
 // The board and the status row of the game window. It paints whatever the game
 // state holds at that moment and turns clicks into the game's click events.
+//
+// The game writes its state without a word to the view. Whenever the game hands
+// control back to the event loop (each of its events returns, it yields, or a box
+// waits for the player), showChanges compares the game with what the view last
+// showed and repaints what differs, and only that.
 class BoardView : public QWidget {
   Q_OBJECT
 
@@ -16,20 +23,35 @@ class BoardView : public QWidget {
   explicit BoardView(frmMain& game, QWidget* parent = nullptr);
 
   [[nodiscard]] const frmMain& game() const { return game_; }
-  void updateStatus();  // the clock label and the bar, at every tick of the clock
-  void updateBar();
+  // Every event of the game ends here, and every yield starts here.
+  void showChanges();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  // What a cell looks like: its gem (0 while the cell is empty) and its frame.
+  struct CellLook {
+    std::int16_t gem = 0;
+    FrameLook frame = FrameLook::Plain;
+    friend bool operator==(const CellLook&, const CellLook&) = default;
+  };
+
   void paintBoard(QPainter& painter) const;
-  void paintStatus(QPainter& painter, const QRect& dirty);
+  void paintStatus(QPainter& painter, const QRect& dirty) const;
+  // One cell looks otherwise than the view last showed it.
+  void showCell(std::int16_t cell, CellLook look);
+  void showCaption(std::string& shown, const std::string& caption, const QRect& label);
 
   frmMain& game_;
-  QRect paintedBar_;  // the bar as last drawn
+  // What the view last showed, or is about to show at the next repaint.
+  std::array<CellLook, CellCount> shownCells_{};
+  std::string shownScore_;
+  std::string shownClock_;
+  QRect shownBar_;
   BoardHit pressed_;  // a click is a press and a release on the same frame or gem
 };
 

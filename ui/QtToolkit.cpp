@@ -29,12 +29,12 @@ QtToolkit::QtToolkit() {
   tmrTimeline_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&tmrTimeline_, &QTimer::timeout, [this] {
     game_.tmrTimeline_Timer();
-    if (main_) main_->board()->updateStatus();
+    showChanges();
   });
   tmrFlicker_.setInterval(60);
   QObject::connect(&tmrFlicker_, &QTimer::timeout, [this] {
     game_.tmrFlicker_Timer();
-    if (main_) main_->board()->updateBar();
+    showChanges();
   });
 }
 
@@ -47,14 +47,18 @@ void QtToolkit::ShowMain() {
     game_.Form_Load();
   }
   Show(Form::Main);
+  showChanges();
 }
 
+// What the game wrote before the yield is painted at it.
 void QtToolkit::DoEvents() {
-  if (main_) main_->board()->update();
+  showChanges();
   QCoreApplication::processEvents();
 }
 
+// The box waits for the player as a yield does: the board behind it is up to date.
 void QtToolkit::MsgBox(const std::string& prompt, const std::string& title) {
+  showChanges();
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                   QString::fromStdString(prompt), QMessageBox::Ok);
   box.exec();
@@ -95,15 +99,22 @@ void QtToolkit::SetVisible(Form form, bool visible) {
   Show(form);
 }
 
+// The game knows three states; a full-screen window counts as maximised.
 int QtToolkit::WindowState(Form form) const {
   const QWidget* w = form == Form::Main ? static_cast<QWidget*>(main_.get()) : over_.get();
-  return w && w->isMinimized() ? Minimized : Normal;
+  if (!w) return Normal;
+  if (w->isMinimized()) return Minimized;
+  return w->isMaximized() || w->isFullScreen() ? Maximized : Normal;
 }
 
 void QtToolkit::SetWindowState(Form form, int state) {
   QWidget* w = window(form);
-  const Qt::WindowStates others = w->windowState() & ~Qt::WindowMinimized;
-  w->setWindowState(state == Minimized ? others | Qt::WindowMinimized : others);
+  constexpr Qt::WindowStates sized =
+      Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+  Qt::WindowStates states = w->windowState() & ~sized;
+  if (state == Minimized) states |= Qt::WindowMinimized;
+  if (state == Maximized) states |= Qt::WindowMaximized;
+  w->setWindowState(states);
 }
 
 void QtToolkit::SetSize(Form form, int width, int height) {
@@ -112,6 +123,10 @@ void QtToolkit::SetSize(Form form, int width, int height) {
 
 void QtToolkit::SetOverScore(const std::string& caption) {
   over().setScore(caption);
+}
+
+void QtToolkit::showChanges() {
+  if (main_) main_->board()->showChanges();
 }
 
 QWidget* QtToolkit::window(Form form) {

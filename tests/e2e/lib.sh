@@ -277,7 +277,8 @@ press() {
   xdotool key --clearmodifiers "$@" || fail "xdotool could not press $*"
 }
 
-# click ID X Y: a left click at client coordinates of window ID. (`mousemove
+# click ID X Y [TIMES]: a left click (or TIMES quick ones: 2 is a double click) at
+# client coordinates of window ID. (`mousemove
 # --sync` waits forever when the pointer is already there, so the pointer's
 # arrival is checked here instead.)
 click() {
@@ -291,7 +292,7 @@ click() {
     sleep 0.02
   done
   ((i < 50)) || fail "the pointer did not reach ($ax,$ay)"
-  xdotool click 1 || fail "xdotool could not click at ($2,$3) in window $1"
+  xdotool click --repeat "${4:-1}" --delay 80 1 || fail "xdotool could not click at ($2,$3) in window $1"
 }
 
 # client_size ID: sets WIDTH and HEIGHT of the window's client area.
@@ -328,6 +329,19 @@ row_pixels() {
 
 # count_colour FILE Y RGB: how many pixels of row Y have colour RGB.
 count_colour() { row_pixels "$1" "$2" | awk -v c="$3" '$2 == c {n++} END {print n + 0}'; }
+
+# empty_cells FILE: how many of the 64 cells show only grey across their middle
+# (FILE a shot of the game window, MENU its menu bar's height). A settled board
+# has none; a board painted before its last refill shows the gaps.
+empty_cells() {
+  convert "$1" -crop "320x320+0+$MENU" +repage -depth 8 txt:- | awk -F'[,: ()]+' '
+    NR > 1 && $2 % 40 == 20 && ($1 % 40 == 15 || $1 % 40 == 20 || $1 % 40 == 25) {
+      cell = int($1 / 40) * 8 + int($2 / 40)
+      seen[cell]++
+      if ($3 == 128 && $4 == 128 && $5 == 128) grey[cell]++
+    }
+    END { for (cell in seen) n += grey[cell] == seen[cell]; print n + 0 }'
+}
 
 # The menu bar's height: what the client area has above the board.
 menu_height() {

@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <cmath>
+#include <functional>
 
 #include "../core/GameFixture.h"
 #include "ModalBox.h"
@@ -72,11 +75,12 @@ TEST_F(MainWindowTest, ShortcutsAndEscapeRunTheirCommands) {
   EXPECT_EQ(game.Score, 0);
 }
 
-TEST_F(MainWindowTest, MinimisingStopsTheClock) {
-  toolkit.state[Form::Main] = Minimized;  // what the window system reports
-  window.setWindowState(Qt::WindowMinimized);
-  EXPECT_FALSE(toolkit.timelineEnabled);
-}
+// Every deal draws the same gems. This first deal holds runs: the board settles
+// after the window has first been painted.
+struct SameDealToolkit : QtToolkit {
+  [[nodiscard]] float Timer() const override { return DealSeed; }
+  static constexpr float DealSeed = 7.0f;
+};
 
 // The real window system: boxes, the clock, the game's end and YES.
 struct ToolkitTest : ::testing::Test {
@@ -84,8 +88,61 @@ struct ToolkitTest : ::testing::Test {
     toolkit.ShowMain();
     EXPECT_TRUE(QTest::qWaitForWindowActive(toolkit.mainWindow()));
   }
-  QtToolkit toolkit;
+  // Once the repaints asked for so far are done, and nothing else has run, the
+  // screen shows the game as it is.
+  [[nodiscard]] bool ScreenShowsTheGame() const {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    BoardView* view = toolkit.mainWindow()->board();
+    const QPoint at = view->mapTo(view->window(), QPoint());
+    const QImage screen =
+        view->screen()
+            ->grabWindow(view->window()->winId(), at.x(), at.y(), view->width(), view->height())
+            .toImage();
+    const QImage game = view->grab().toImage();
+    return screen.convertToFormat(QImage::Format_RGB32) ==
+           game.convertToFormat(QImage::Format_RGB32);
+  }
+  SameDealToolkit toolkit;
 };
+
+TEST_F(ToolkitTest, WhenTheGameWaitsTheScreenShowsIt) {
+  frmMain& game = toolkit.game();
+  MainWindow* window = toolkit.mainWindow();
+  BoardView* view = window->board();
+  SeededRandom drawn;
+  drawn.Randomize(SameDealToolkit::DealSeed);
+  bool settled = false;
+  for (const Cell& cell : game.Cells)
+    settled |= cell.Kind != std::floor(GemKinds * drawn.Rnd()) + 1;
+  ASSERT_TRUE(settled) << "the first deal must hold runs";
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after the first deal";
+
+  SetBoard(game.Cells, FirstPairMove);
+  QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(0).center());
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after a pick";
+  QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(8).center());
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after an exchange and its cascade";
+  const double time = game.TimeLeft;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return game.TimeLeft < time; }));
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after a tick";
+  QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after New Game";
+  AnswerModalBox([&] { QTest::keyClick(window, Qt::Key_Escape); });
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after the pause box";
+}
+
+// Minimising stops the clock and restoring starts it; no other state touches it.
+TEST_F(ToolkitTest, OnlyMinimisingAndRestoringMoveTheClock) {
+  MainWindow* window = toolkit.mainWindow();
+  window->setWindowState(Qt::WindowMinimized);
+  EXPECT_FALSE(toolkit.tmrTimeline().isActive());
+  for (Qt::WindowState state : {Qt::WindowFullScreen, Qt::WindowMaximized}) {
+    window->setWindowState(state);
+    EXPECT_FALSE(toolkit.tmrTimeline().isActive()) << state;
+  }
+  window->setWindowState(Qt::WindowNoState);
+  EXPECT_TRUE(toolkit.tmrTimeline().isActive());
+}
 
 TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
   int buttons = 0;
@@ -125,29 +182,37 @@ TEST_F(ToolkitTest, PauseHidesTheWindowAndStopsTheClockUntilOk) {
 
 TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
   frmMain& game = toolkit.game();
-  game.Score = 1230;
-  game.TimeLeft = 0.05;
-  game.tmrTimeline_Timer();
-  frmOver* over = toolkit.overWindow();
-  ASSERT_NE(over, nullptr);
-  EXPECT_TRUE(QTest::qWaitForWindowActive(over));
-  EXPECT_FALSE(toolkit.mainWindow()->isVisible());
-  EXPECT_FALSE(toolkit.tmrTimeline().isActive());
-  EXPECT_EQ(over->windowTitle(), "GAME OVER");
-  EXPECT_EQ(over->size(), QSize(306, 213));
-  EXPECT_EQ(Texts(*over), QStringList({"GAME OVER", "Score:", "1230",
-                                       " Would you like to play again?", "YES", "No"}));
-  EXPECT_TRUE(over->cmdYes->hasFocus());
-  for (const QLabel* label : over->findChildren<QLabel*>()) {
-    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
-        << qPrintable(label->text()) << " does not fit its label";
+  // YES by a click, by Return and by keypad Enter.
+  const std::vector<std::function<void(QWidget*)>> pressYes{
+      [](QWidget* yes) { QTest::mouseClick(yes, Qt::LeftButton); },
+      [](QWidget* yes) { QTest::keyClick(yes, Qt::Key_Return); },
+      [](QWidget* yes) { QTest::keyClick(yes, Qt::Key_Enter, Qt::KeypadModifier); }};
+  for (std::size_t round = 0; round < pressYes.size(); ++round) {
+    game.Score = static_cast<std::int16_t>(1230 + round);
+    game.TimeLeft = 0.05;
+    game.tmrTimeline_Timer();
+    frmOver* over = toolkit.overWindow();
+    ASSERT_NE(over, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(over));
+    EXPECT_FALSE(toolkit.mainWindow()->isVisible());
+    EXPECT_FALSE(toolkit.tmrTimeline().isActive());
+    EXPECT_EQ(over->windowTitle(), "GAME OVER");
+    EXPECT_EQ(over->size(), QSize(306, 213));
+    EXPECT_EQ(Texts(*over), QStringList({"GAME OVER", "Score:", QString::number(game.Score),
+                                         " Would you like to play again?", "YES", "No"}));
+    ASSERT_EQ(QApplication::focusWidget(), over->cmdYes);
+    for (const QLabel* label : over->findChildren<QLabel*>()) {
+      EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
+          << qPrintable(label->text()) << " does not fit its label";
+    }
+    pressYes[round](QApplication::focusWidget());
+    EXPECT_FALSE(over->isVisible()) << round;
+    EXPECT_TRUE(toolkit.mainWindow()->isVisible());
+    EXPECT_TRUE(toolkit.tmrTimeline().isActive());
+    EXPECT_EQ(game.lblscore.Caption, "0");
+    EXPECT_EQ(game.lblDisplayTime.Caption, "90.0");
+    EXPECT_TRUE(ScreenShowsTheGame()) << "after YES";
   }
-  QTest::mouseClick(over->cmdYes, Qt::LeftButton);
-  EXPECT_FALSE(over->isVisible());
-  EXPECT_TRUE(toolkit.mainWindow()->isVisible());
-  EXPECT_TRUE(toolkit.tmrTimeline().isActive());
-  EXPECT_EQ(game.lblscore.Caption, "0");
-  EXPECT_EQ(game.lblDisplayTime.Caption, "90.0");
 }
 
 // What the screen shows at each yield of a wave, as the player would see it.
@@ -171,6 +236,21 @@ TEST_F(ToolkitTest, EveryYieldPaintsTheNextStepOfTheCascade) {
   EXPECT_EQ(painted[1].pixelColor(gemA0), Grey) << "then the run gone";
   EXPECT_EQ(painted[1].pixelColor(gemA1), Grey);
   EXPECT_NE(view->grab().toImage().pixelColor(gemA0), Grey) << "and at last the refill";
+}
+
+TEST(Splash, ReturnAndKeypadEnterPressPlay) {
+  for (const auto& [key, modifier] :
+       {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+    QtToolkit toolkit;
+    auto* splash = new frmSplash(toolkit);
+    splash->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(splash));
+    ASSERT_EQ(QApplication::focusWidget(), splash->cmdPlay);
+    QTest::keyClick(QApplication::focusWidget(), key, modifier);
+    EXPECT_FALSE(splash->isVisible()) << key;
+    ASSERT_NE(toolkit.mainWindow(), nullptr);
+    EXPECT_TRUE(toolkit.mainWindow()->isVisible());
+  }
 }
 
 TEST(Splash, BlinksTwoSetsAndOpensTheGameOnPlay) {
