@@ -1,6 +1,7 @@
 #include "ui/BoardView.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -25,6 +26,16 @@ const StatusLabel ScoreValue{TwipsRect(1425, 5205, 1200, 495), true, DarkBlue};
 const StatusLabel TimeTitle{TwipsRect(3075, 5200, 990, 495), false, Qt::black};
 const StatusLabel TimeValue{TwipsRect(4050, 5200, 1200, 375), false, DarkBlue};
 
+bool IsPressKey(const QKeyEvent& event) {
+  return event.key() == Qt::Key_Space || event.key() == Qt::Key_Return ||
+         event.key() == Qt::Key_Enter;
+}
+
+// Ctrl and Alt keys belong to the menus; Shift and the keypad change nothing here.
+bool IsBoardKey(const QKeyEvent& event) {
+  return !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
 // Only what the repaint reaches is drawn: the clock's ticks repaint two small areas.
 void PaintLabel(QPainter& painter, const QRect& dirty, const StatusLabel& label,
                 const std::string& caption) {
@@ -42,6 +53,7 @@ BoardView::BoardView(frmMain& game, QWidget* parent) : QWidget(parent), game_(ga
   Q_UNUSED(accessible);
   setFixedSize(GameClientSize);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);  // the window's keys reach the board first
   setFont(SansFont(15, true));
 }
 
@@ -75,6 +87,7 @@ void BoardView::paintBoard(QPainter& painter) const {
     const Cell& c = cells[cell];
     if (c.Visible) painter.drawPixmap(GemRect(cell, c.Kind).topLeft(), GemPicture(c.Kind));
   }
+  if (cursor_.shown()) PaintCursor(painter, cursor_.cell());
 }
 
 void BoardView::paintStatus(QPainter& painter, const QRect& dirty) {
@@ -87,8 +100,9 @@ void BoardView::paintStatus(QPainter& painter, const QRect& dirty) {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton)
-    pressed_ = HitTest(game_.Cells, event->position().toPoint());
+  if (event->button() != Qt::LeftButton) return;
+  hideCursor();
+  pressed_ = HitTest(game_.Cells, event->position().toPoint());
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
@@ -96,12 +110,43 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
   const BoardHit hit = HitTest(game_.Cells, event->position().toPoint());
   const bool sameTarget = hit == pressed_;
   pressed_ = {};
-  if (!sameTarget) return;
-  // The handler may run a whole cascade, yielding to nested events on the way.
+  if (sameTarget) click(hit);
+}
+
+void BoardView::pressCell(std::int16_t cell) {
+  click(HitTest(game_.Cells, FrameRect(cell).center()));
+}
+
+// The handler may run a whole cascade, yielding to nested events on the way.
+void BoardView::click(const BoardHit& hit) {
   if (hit.target == BoardHit::Target::Frame)
     game_.lblColumn_Click(ColumnOf(hit.cell), RowOf(hit.cell));
   if (hit.target == BoardHit::Target::Gem) game_.imgrock_Click(hit.cell);
   update();
+  announceChanges();
+}
+
+// Arrows move the cursor and Space, Return or Enter press its cell; a held key presses
+// once, as a held mouse button clicks once. Every other key goes on to the window.
+void BoardView::keyPressEvent(QKeyEvent* event) {
+  const std::int16_t from = cursor_.cell();
+  if (!IsBoardKey(*event)) {
+    QWidget::keyPressEvent(event);
+  } else if (cursor_.move(event->key())) {
+    update(CursorRect(from));
+    update(CursorRect(cursor_.cell()));
+    NotifyCursorMoved(this);
+  } else if (IsPressKey(*event)) {
+    if (!event->isAutoRepeat()) pressCell(cursor_.cell());
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void BoardView::hideCursor() {
+  if (!cursor_.shown()) return;
+  cursor_.hide();
+  update(CursorRect(cursor_.cell()));
 }
 
 }  // namespace glimmerix

@@ -47,6 +47,7 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombina
   connect(action, &QAction::triggered, this, [this, command](bool) {
     std::invoke(command, game_);
     board_->update();
+    board_->announceChanges();
   });
   return action;
 }

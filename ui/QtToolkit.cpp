@@ -50,7 +50,10 @@ void QtToolkit::ShowMain() {
 }
 
 void QtToolkit::DoEvents() {
-  if (main_) main_->board()->update();
+  if (main_) {
+    main_->board()->update();
+    main_->board()->announceChanges();
+  }
   QCoreApplication::processEvents();
 }
 
