@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
@@ -61,8 +62,9 @@ TEST_F(MainWindowTest, ShortcutsAndEscapeRunTheirCommands) {
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
   QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
   QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(&window, Qt::Key_Escape);
-  QTest::keyClick(&window, Qt::Key_Q);
+  ASSERT_EQ(QApplication::focusWidget(), window.board());
+  QTest::keyClick(window.board(), Qt::Key_Escape);  // the board passes it on to the window
+  QTest::keyClick(window.board(), Qt::Key_Q);
   std::vector<std::string> titles;
   for (const auto& box : toolkit.boxes) titles.push_back(box.title);
   EXPECT_EQ(titles, (std::vector<std::string>{"Glimmerix", "How to Play Glimmerix",
