@@ -12,6 +12,7 @@ enum class Form { Main, Over };
 // A form's WindowState.
 constexpr int Normal = 0;
 constexpr int Minimized = 1;
+constexpr int Maximized = 2;  // full screen too: the window has no maximise button
 
 // Everything the game asks of the window system, and nothing more. The game's rules
 // reach the screen only through this; the Qt program and the tests each implement it.

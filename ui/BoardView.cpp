@@ -149,4 +149,10 @@ void BoardView::hideCursor() {
   update(CursorRect(cursor_.cell()));
 }
 
+// A double click is one click and then a double click, which the game ignores: the
+// second press must not click again, or a double click would take its own pick back.
+void BoardView::mouseDoubleClickEvent(QMouseEvent* /*event*/) {
+  pressed_ = {};
+}
+
 }  // namespace glimmerix

@@ -30,6 +30,7 @@ constexpr int CellTwips = 600;
 constexpr int GridPixels = 5;
 constexpr int FrameInset = 45;  // twips from the cell's corner, except along the edges
 constexpr int FrameWidth = 510;
+constexpr int LastColumnFrameWidth = 590;  // column H's frames reach past the window's edge
 constexpr int FrameHeight = 525;
 
 }  // namespace
@@ -57,7 +58,8 @@ QRect FrameRect(std::int16_t cell) {
   const int row = RowOf(cell);
   const int left = column == 0 ? 0 : CellTwips * column + FrameInset;
   const int top = row == 0 ? 0 : CellTwips * row + FrameInset;
-  return TwipsRect(left, top, FrameWidth, FrameHeight);
+  const int width = column == Columns - 1 ? LastColumnFrameWidth : FrameWidth;
+  return TwipsRect(left, top, width, FrameHeight);
 }
 
 // Lines are 5 pixels wide, centred on their designed coordinate.

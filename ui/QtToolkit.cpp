@@ -98,15 +98,22 @@ void QtToolkit::SetVisible(Form form, bool visible) {
   Show(form);
 }
 
+// The game knows three states; a full-screen window counts as maximised.
 int QtToolkit::WindowState(Form form) const {
   const QWidget* w = form == Form::Main ? static_cast<QWidget*>(main_.get()) : over_.get();
-  return w && w->isMinimized() ? Minimized : Normal;
+  if (!w) return Normal;
+  if (w->isMinimized()) return Minimized;
+  return w->isMaximized() || w->isFullScreen() ? Maximized : Normal;
 }
 
 void QtToolkit::SetWindowState(Form form, int state) {
   QWidget* w = window(form);
-  const Qt::WindowStates others = w->windowState() & ~Qt::WindowMinimized;
-  w->setWindowState(state == Minimized ? others | Qt::WindowMinimized : others);
+  constexpr Qt::WindowStates sized =
+      Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen;
+  Qt::WindowStates states = w->windowState() & ~sized;
+  if (state == Minimized) states |= Qt::WindowMinimized;
+  if (state == Maximized) states |= Qt::WindowMaximized;
+  w->setWindowState(states);
 }
 
 void QtToolkit::SetSize(Form form, int width, int height) {

@@ -35,6 +35,8 @@ QPushButton* AddButton(QWidget& window, const QString& text, QRect rect) {
   auto* button = new QPushButton(text, &window);
   button->setGeometry(rect);
   button->setFont(SansFont(8, false));
+  // A focused button is pressed with Return or keypad Enter as well as with Space.
+  button->setAutoDefault(true);
   return button;
 }
 

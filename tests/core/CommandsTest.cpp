@@ -60,6 +60,9 @@ TEST_F(CommandsTest, MinimisingStopsTheClockAndRestoringStartsIt) {
   toolkit.state[Form::Main] = Minimized;
   game.Form_Resize();
   EXPECT_FALSE(toolkit.timelineEnabled);
+  toolkit.state[Form::Main] = Maximized;
+  game.Form_Resize();
+  EXPECT_FALSE(toolkit.timelineEnabled) << "a maximised window changes nothing";
   toolkit.state[Form::Main] = Normal;
   game.Form_Resize();
   EXPECT_TRUE(toolkit.timelineEnabled);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "../core/GameFixture.h"
@@ -25,6 +27,13 @@ struct BoardViewTest : GameTest {
   void ClickAt(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
   void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = {}) {
     for (Qt::Key key : keys) QTest::keyClick(&view, key, modifiers);
+  }
+  // One mouse event exactly as the window system delivers it.
+  void Send(QEvent::Type type, QPoint at) {
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, at, view.mapToGlobal(at), Qt::LeftButton, held, {});
+    QApplication::sendEvent(&view, &event);
   }
 
   BoardView view{game};
@@ -87,6 +96,25 @@ TEST_F(BoardViewTest, ShowsTheStatusTextsInTheirColours) {
 
 TEST_F(BoardViewTest, AClickOnAPlainCellReachesItsFrame) {
   ClickAt(FrameRect(9).center());
+  EXPECT_EQ(game.Picked[1], 9);
+  EXPECT_EQ(game.Cells[9].Frame, FrameLook::Picked);
+}
+
+// Column H's frames reach past the window's right edge: its last pixel column too.
+TEST_F(BoardViewTest, ColumnHReachesTheRightEdge) {
+  const QPoint edge(319, FrameRect(60).center().y());
+  ClickAt(edge);
+  EXPECT_EQ(game.Picked[1], 60);
+  EXPECT_EQ(Render().pixelColor(edge), PickedRed);
+}
+
+// A double click is a click, then a double click the game ignores.
+TEST_F(BoardViewTest, ADoubleClickPicksACellOnce) {
+  const QPoint centre = FrameRect(9).center();
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+    Send(type, centre);
+  }
   EXPECT_EQ(game.Picked[1], 9);
   EXPECT_EQ(game.Cells[9].Frame, FrameLook::Picked);
 }

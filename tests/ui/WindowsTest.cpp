@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "../core/GameFixture.h"
 #include "ModalBox.h"
@@ -74,12 +75,6 @@ TEST_F(MainWindowTest, ShortcutsAndEscapeRunTheirCommands) {
   EXPECT_EQ(game.Score, 0);
 }
 
-TEST_F(MainWindowTest, MinimisingStopsTheClock) {
-  toolkit.state[Form::Main] = Minimized;  // what the window system reports
-  window.setWindowState(Qt::WindowMinimized);
-  EXPECT_FALSE(toolkit.timelineEnabled);
-}
-
 // The real window system: boxes, the clock, the game's end and YES.
 struct ToolkitTest : ::testing::Test {
   ToolkitTest() {
@@ -88,6 +83,19 @@ struct ToolkitTest : ::testing::Test {
   }
   QtToolkit toolkit;
 };
+
+// Minimising stops the clock and restoring starts it; no other state touches it.
+TEST_F(ToolkitTest, OnlyMinimisingAndRestoringMoveTheClock) {
+  MainWindow* window = toolkit.mainWindow();
+  window->setWindowState(Qt::WindowMinimized);
+  EXPECT_FALSE(toolkit.tmrTimeline().isActive());
+  for (Qt::WindowState state : {Qt::WindowFullScreen, Qt::WindowMaximized}) {
+    window->setWindowState(state);
+    EXPECT_FALSE(toolkit.tmrTimeline().isActive()) << state;
+  }
+  window->setWindowState(Qt::WindowNoState);
+  EXPECT_TRUE(toolkit.tmrTimeline().isActive());
+}
 
 TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
   int buttons = 0;
@@ -127,29 +135,36 @@ TEST_F(ToolkitTest, PauseHidesTheWindowAndStopsTheClockUntilOk) {
 
 TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
   frmMain& game = toolkit.game();
-  game.Score = 1230;
-  game.TimeLeft = 0.05;
-  game.tmrTimeline_Timer();
-  frmOver* over = toolkit.overWindow();
-  ASSERT_NE(over, nullptr);
-  EXPECT_TRUE(QTest::qWaitForWindowActive(over));
-  EXPECT_FALSE(toolkit.mainWindow()->isVisible());
-  EXPECT_FALSE(toolkit.tmrTimeline().isActive());
-  EXPECT_EQ(over->windowTitle(), "GAME OVER");
-  EXPECT_EQ(over->size(), QSize(306, 213));
-  EXPECT_EQ(Texts(*over), QStringList({"GAME OVER", "Score:", "1230",
-                                       " Would you like to play again?", "YES", "No"}));
-  EXPECT_TRUE(over->cmdYes->hasFocus());
-  for (const QLabel* label : over->findChildren<QLabel*>()) {
-    EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
-        << qPrintable(label->text()) << " does not fit its label";
+  // YES by a click, by Return and by keypad Enter.
+  const std::vector<std::function<void(QWidget*)>> pressYes{
+      [](QWidget* yes) { QTest::mouseClick(yes, Qt::LeftButton); },
+      [](QWidget* yes) { QTest::keyClick(yes, Qt::Key_Return); },
+      [](QWidget* yes) { QTest::keyClick(yes, Qt::Key_Enter, Qt::KeypadModifier); }};
+  for (std::size_t round = 0; round < pressYes.size(); ++round) {
+    game.Score = static_cast<std::int16_t>(1230 + round);
+    game.TimeLeft = 0.05;
+    game.tmrTimeline_Timer();
+    frmOver* over = toolkit.overWindow();
+    ASSERT_NE(over, nullptr);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(over));
+    EXPECT_FALSE(toolkit.mainWindow()->isVisible());
+    EXPECT_FALSE(toolkit.tmrTimeline().isActive());
+    EXPECT_EQ(over->windowTitle(), "GAME OVER");
+    EXPECT_EQ(over->size(), QSize(306, 213));
+    EXPECT_EQ(Texts(*over), QStringList({"GAME OVER", "Score:", QString::number(game.Score),
+                                         " Would you like to play again?", "YES", "No"}));
+    ASSERT_EQ(QApplication::focusWidget(), over->cmdYes);
+    for (const QLabel* label : over->findChildren<QLabel*>()) {
+      EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
+          << qPrintable(label->text()) << " does not fit its label";
+    }
+    pressYes[round](QApplication::focusWidget());
+    EXPECT_FALSE(over->isVisible()) << round;
+    EXPECT_TRUE(toolkit.mainWindow()->isVisible());
+    EXPECT_TRUE(toolkit.tmrTimeline().isActive());
+    EXPECT_EQ(game.lblscore.Caption, "0");
+    EXPECT_EQ(game.lblDisplayTime.Caption, "90.0");
   }
-  QTest::mouseClick(over->cmdYes, Qt::LeftButton);
-  EXPECT_FALSE(over->isVisible());
-  EXPECT_TRUE(toolkit.mainWindow()->isVisible());
-  EXPECT_TRUE(toolkit.tmrTimeline().isActive());
-  EXPECT_EQ(game.lblscore.Caption, "0");
-  EXPECT_EQ(game.lblDisplayTime.Caption, "90.0");
 }
 
 // What the screen shows at each yield of a wave, as the player would see it.
@@ -173,6 +188,21 @@ TEST_F(ToolkitTest, EveryYieldPaintsTheNextStepOfTheCascade) {
   EXPECT_EQ(painted[1].pixelColor(gemA0), Grey) << "then the run gone";
   EXPECT_EQ(painted[1].pixelColor(gemA1), Grey);
   EXPECT_NE(view->grab().toImage().pixelColor(gemA0), Grey) << "and at last the refill";
+}
+
+TEST(Splash, ReturnAndKeypadEnterPressPlay) {
+  for (const auto& [key, modifier] :
+       {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+    QtToolkit toolkit;
+    auto* splash = new frmSplash(toolkit);
+    splash->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(splash));
+    ASSERT_EQ(QApplication::focusWidget(), splash->cmdPlay);
+    QTest::keyClick(QApplication::focusWidget(), key, modifier);
+    EXPECT_FALSE(splash->isVisible()) << key;
+    ASSERT_NE(toolkit.mainWindow(), nullptr);
+    EXPECT_TRUE(toolkit.mainWindow()->isVisible());
+  }
 }
 
 TEST(Splash, BlinksTwoSetsAndOpensTheGameOnPlay) {
