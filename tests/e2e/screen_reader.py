@@ -2,6 +2,7 @@
 """What a screen reader sees of the running game, through the real accessibility bus.
 
   screen_reader.py move    prints a scoring exchange of the board as "FROM TO" (cells 0-63)
+  screen_reader.py score   prints the score label's name, "Score N"
   screen_reader.py check   finds the board and its cells, presses cells through their
                            press action, plays a scoring exchange and follows the events;
                            KEY-COMMAND (e.g. "xdotool key Right") moves the keyboard cursor
@@ -207,10 +208,12 @@ def main():
     if len(sys.argv) >= 2 and sys.argv[1] == "move":
         first, second = scoring_move(read_board(cells_of(find_board())))
         print(first, second)
+    elif len(sys.argv) >= 2 and sys.argv[1] == "score":
+        print(item_named(find_board(), "Score ").name)
     elif len(sys.argv) == 3 and sys.argv[1] == "check":
         check(sys.argv[2])
     else:
-        fail("usage: screen_reader.py move | check KEY-COMMAND")
+        fail("usage: screen_reader.py move | score | check KEY-COMMAND")
 
 
 if __name__ == "__main__":
