@@ -134,6 +134,13 @@ QAccessibleInterface* BoardViewAccessible::childAt(int x, int y) const {
   return hit.cell == NoCell ? nullptr : child(hit.cell);
 }
 
+void Notify(BoardView* view, QAccessible::Event type, int item) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent event(view, type);
+  event.setChild(item);
+  QAccessible::updateAccessibility(&event);
+}
+
 QAccessibleInterface* BoardViewAccessible::focusChild() const {
   const BoardCursor& cursor = view()->cursor();
   return view()->hasFocus() && cursor.shown() ? child(cursor.cell()) : nullptr;
@@ -142,9 +149,18 @@ QAccessibleInterface* BoardViewAccessible::focusChild() const {
 }  // namespace
 
 void NotifyCursorMoved(BoardView* view) {
-  QAccessibleEvent event(view, QAccessible::Focus);
-  event.setChild(view->cursor().cell());
-  QAccessible::updateAccessibility(&event);
+  Notify(view, QAccessible::Focus, view->cursor().cell());
+}
+
+void NotifyCellChanged(BoardView* view, std::int16_t cell, bool pickChanged) {
+  Notify(view, QAccessible::NameChanged, cell);
+  if (!pickChanged) return;
+  const bool picked = view->game().Cells[cell].Frame == FrameLook::Picked;
+  Notify(view, picked ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, cell);
+}
+
+void NotifyScoreChanged(BoardView* view) {
+  Notify(view, QAccessible::NameChanged, ScoreItem);
 }
 
 QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* object) {

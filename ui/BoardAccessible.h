@@ -22,5 +22,11 @@ QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* 
 
 // Tells assistive technology that the keyboard cursor has moved: its cell has the focus.
 void NotifyCursorMoved(BoardView* view);
+// Tells assistive technology that a cell shows another gem or pick: its name changed,
+// and its selection too when the pick came or went.
+void NotifyCellChanged(BoardView* view, std::int16_t cell, bool pickChanged);
+// The score's name changed. The clock tells nothing: an event at every tick would drown
+// the rest; it is read on demand.
+void NotifyScoreChanged(BoardView* view);
 
 }  // namespace glimmerix

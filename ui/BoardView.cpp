@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <utility>
 
 #include "ui/BoardAccessible.h"
 #include "ui/Colors.h"
@@ -55,17 +56,34 @@ BoardView::BoardView(frmMain& game, QWidget* parent) : QWidget(parent), game_(ga
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);  // the window's keys reach the board first
   setFont(SansFont(15, true));
+  showChanges();  // nothing is on screen yet: this only takes note of the game
 }
 
-void BoardView::updateStatus() {
-  update(BarArea());
-  update(TimeValue.rect);
+// The clock's ticks change its label at each tick and the bar at every third; the
+// redraw tick rewrites the bar without changing it, which shows nothing new.
+void BoardView::showChanges() {
+  for (std::int16_t cell = 0; cell < CellCount; ++cell) {
+    const Cell& c = game_.Cells[cell];
+    const CellLook look{c.Visible ? c.Kind : std::int16_t{0}, c.Frame};
+    if (look != shownCells_[cell]) showCell(cell, look);
+  }
+  if (showCaption(shownScore_, game_.lblscore.Caption, ScoreValue.rect)) NotifyScoreChanged(this);
+  showCaption(shownClock_, game_.lblDisplayTime.Caption, TimeValue.rect);
+  const QRect bar = BarRect(game_.linTime.X2);
+  if (bar != shownBar_) update(std::exchange(shownBar_, bar) | bar);
 }
 
-// The redraw tick rewrites the bar without changing it; only a bar that now reaches
-// another pixel has anything new to show.
-void BoardView::updateBar() {
-  if (BarRect(game_.linTime.X2) != paintedBar_) update(BarArea());
+void BoardView::showCell(std::int16_t cell, CellLook look) {
+  const CellLook was = std::exchange(shownCells_[cell], look);
+  update(FrameRect(cell) | GemRect(cell, was.gem) | GemRect(cell, look.gem));
+  NotifyCellChanged(this, cell, was.frame != look.frame);
+}
+
+bool BoardView::showCaption(std::string& shown, const std::string& caption, const QRect& label) {
+  if (caption == shown) return false;
+  shown = caption;
+  update(label);
+  return true;
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
@@ -90,9 +108,8 @@ void BoardView::paintBoard(QPainter& painter) const {
   if (cursor_.shown()) PaintCursor(painter, cursor_.cell());
 }
 
-void BoardView::paintStatus(QPainter& painter, const QRect& dirty) {
-  paintedBar_ = BarRect(game_.linTime.X2);
-  painter.fillRect(paintedBar_, BarBlue);
+void BoardView::paintStatus(QPainter& painter, const QRect& dirty) const {
+  painter.fillRect(BarRect(game_.linTime.X2), BarBlue);
   PaintLabel(painter, dirty, ScoreTitle, "SCORE:");
   PaintLabel(painter, dirty, ScoreValue, game_.lblscore.Caption);
   PaintLabel(painter, dirty, TimeTitle, "TIME:");
@@ -122,8 +139,7 @@ void BoardView::click(const BoardHit& hit) {
   if (hit.target == BoardHit::Target::Frame)
     game_.lblColumn_Click(ColumnOf(hit.cell), RowOf(hit.cell));
   if (hit.target == BoardHit::Target::Gem) game_.imgrock_Click(hit.cell);
-  update();
-  announceChanges();
+  showChanges();
 }
 
 // Arrows move the cursor and Space, Return or Enter press its cell; a held key presses

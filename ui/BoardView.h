@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
+#include <string>
 
 #include "game/frmMain.h"
-#include "ui/BoardAnnouncer.h"
 #include "ui/BoardCursor.h"
 #include "ui/Geometry.h"
 
@@ -12,6 +13,12 @@ namespace glimmerix {
 // The board and the status row of the game window. It paints whatever the game
 // state holds at that moment and turns clicks, and the keys of keyboard play, into
 // the game's click events.
+//
+// The game writes its state without a word to the view. Whenever the game hands
+// control back to the event loop (each of its events returns, it yields, or a box
+// waits for the player), showChanges compares the game with what the view last
+// showed and repaints what differs, and only that; assistive technology hears of
+// the same changes to cells and score.
 class BoardView : public QWidget {
   Q_OBJECT
 
@@ -19,15 +26,13 @@ class BoardView : public QWidget {
   explicit BoardView(frmMain& game, QWidget* parent = nullptr);
 
   [[nodiscard]] const frmMain& game() const { return game_; }
-  void updateStatus();  // the clock label and the bar, at every tick of the clock
-  void updateBar();
+  // Every event of the game ends here, and every yield starts here.
+  void showChanges();
 
   [[nodiscard]] const BoardCursor& cursor() const { return cursor_; }
   // Does at a cell exactly what a click in its middle does: a click on its frame, or
   // on its gem while it is the first pick. The handler may run a whole cascade.
   void pressCell(std::int16_t cell);
-  // Tells assistive technology what the game changed on the board and in the score.
-  void announceChanges() { announcer_.announceChanges(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -37,16 +42,30 @@ class BoardView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
+  // What a cell looks like: its gem (0 while the cell is empty) and its frame.
+  struct CellLook {
+    std::int16_t gem = 0;
+    FrameLook frame = FrameLook::Plain;
+    friend bool operator==(const CellLook&, const CellLook&) = default;
+  };
+
   void paintBoard(QPainter& painter) const;
-  void paintStatus(QPainter& painter, const QRect& dirty);
+  void paintStatus(QPainter& painter, const QRect& dirty) const;
+  // One cell looks otherwise than the view last showed it.
+  void showCell(std::int16_t cell, CellLook look);
+  // False when the caption is the one shown.
+  bool showCaption(std::string& shown, const std::string& caption, const QRect& label);
   void click(const BoardHit& hit);
   void hideCursor();
 
   frmMain& game_;
-  QRect paintedBar_;  // the bar as last drawn
+  // What the view last showed, or is about to show at the next repaint.
+  std::array<CellLook, CellCount> shownCells_{};
+  std::string shownScore_;
+  std::string shownClock_;
+  QRect shownBar_;
   BoardHit pressed_;  // a click is a press and a release on the same frame or gem
   BoardCursor cursor_;
-  BoardAnnouncer announcer_{*this};
 };
 
 }  // namespace glimmerix

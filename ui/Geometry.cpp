@@ -82,10 +82,6 @@ QRect BarRect(float x2) {
   return {QPoint{left, y - BarPixels / 2}, QPoint{right, y + BarPixels / 2}};
 }
 
-QRect BarArea() {
-  return BarRect(GameClientSize.width() * 15.0f).adjusted(0, 0, 1, 0);
-}
-
 BoardHit HitTest(const Board& cells, QPoint point) {
   using Target = BoardHit::Target;
   for (std::int16_t cell = 0; cell < CellCount; ++cell) {

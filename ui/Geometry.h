@@ -23,7 +23,6 @@ constexpr int BoardBottom = 323;  // the lowest grid line's last pixel row, plus
 [[nodiscard]] QRect VerticalGridLine(int index);    // 1..7
 [[nodiscard]] QRect HorizontalGridLine(int index);  // 1..8
 [[nodiscard]] QRect BarRect(float x2);              // linTime from -15 to X2 at y 5040
-[[nodiscard]] QRect BarArea();                      // wherever the bar can be drawn
 
 // What a click at a point reaches, by the stacking of the board: a plain frame lies in
 // front of its gem, a picked frame behind it, and a hidden gem takes no click.

@@ -46,8 +46,7 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombina
   action->setShortcut(shortcut);
   connect(action, &QAction::triggered, this, [this, command](bool) {
     std::invoke(command, game_);
-    board_->update();
-    board_->announceChanges();
+    board_->showChanges();
   });
   return action;
 }
@@ -61,12 +60,14 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   const int key = event->key() == Qt::Key_Escape ? KeyEscape : event->key();
   const auto keyCode = static_cast<std::int16_t>(key < 0x100 ? key : 0);
   game_.Form_KeyDown(keyCode, static_cast<std::int16_t>(event->modifiers() >> 25));
-  board_->update();
+  board_->showChanges();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::WindowStateChange) game_.Form_Resize();
+  if (event->type() != QEvent::WindowStateChange) return;
+  game_.Form_Resize();
+  board_->showChanges();
 }
 
 // Closing the game window ends the program; the game never cancels it.

@@ -29,12 +29,12 @@ QtToolkit::QtToolkit() {
   tmrTimeline_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&tmrTimeline_, &QTimer::timeout, [this] {
     game_.tmrTimeline_Timer();
-    if (main_) main_->board()->updateStatus();
+    showChanges();
   });
   tmrFlicker_.setInterval(60);
   QObject::connect(&tmrFlicker_, &QTimer::timeout, [this] {
     game_.tmrFlicker_Timer();
-    if (main_) main_->board()->updateBar();
+    showChanges();
   });
 }
 
@@ -47,17 +47,18 @@ void QtToolkit::ShowMain() {
     game_.Form_Load();
   }
   Show(Form::Main);
+  showChanges();
 }
 
+// What the game wrote before the yield is painted at it.
 void QtToolkit::DoEvents() {
-  if (main_) {
-    main_->board()->update();
-    main_->board()->announceChanges();
-  }
+  showChanges();
   QCoreApplication::processEvents();
 }
 
+// The box waits for the player as a yield does: the board behind it is up to date.
 void QtToolkit::MsgBox(const std::string& prompt, const std::string& title) {
+  showChanges();
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                   QString::fromStdString(prompt), QMessageBox::Ok);
   box.exec();
@@ -122,6 +123,10 @@ void QtToolkit::SetSize(Form form, int width, int height) {
 
 void QtToolkit::SetOverScore(const std::string& caption) {
   over().setScore(caption);
+}
+
+void QtToolkit::showChanges() {
+  if (main_) main_->board()->showChanges();
 }
 
 QWidget* QtToolkit::window(Form form) {

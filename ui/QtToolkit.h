@@ -16,7 +16,7 @@ class frmOver;
 // The Qt side of the Toolkit: it owns the game, its windows and its two timers.
 // The game window is created on first load and the game-over window on the first
 // game end; both live until the program ends.
-class QtToolkit final : public Toolkit {
+class QtToolkit : public Toolkit {
  public:
   QtToolkit();
   ~QtToolkit() override;
@@ -44,6 +44,8 @@ class QtToolkit final : public Toolkit {
   void SetOverScore(const std::string& caption) override;
 
  private:
+  // Before the game waits for events: the screen is to show the game as it is.
+  void showChanges();
   [[nodiscard]] QWidget* window(Form form);
   frmOver& over();
 

@@ -35,7 +35,7 @@ void frmOver::setScore(const std::string& caption) {
 
 void frmOver::cmdYes_Click() {
   toolkit_.game().cmdYes_Click();
-  toolkit_.mainWindow()->board()->update();
+  toolkit_.mainWindow()->board()->showChanges();
 }
 
 void frmOver::showEvent(QShowEvent* event) {

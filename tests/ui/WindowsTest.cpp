@@ -5,7 +5,9 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
+#include <cmath>
 #include <functional>
 
 #include "../core/GameFixture.h"
@@ -75,14 +77,60 @@ TEST_F(MainWindowTest, ShortcutsAndEscapeRunTheirCommands) {
   EXPECT_EQ(game.Score, 0);
 }
 
+// Every deal draws the same gems. This first deal holds runs: the board settles
+// after the window has first been painted.
+struct SameDealToolkit : QtToolkit {
+  [[nodiscard]] float Timer() const override { return DealSeed; }
+  static constexpr float DealSeed = 7.0f;
+};
+
 // The real window system: boxes, the clock, the game's end and YES.
 struct ToolkitTest : ::testing::Test {
   ToolkitTest() {
     toolkit.ShowMain();
     EXPECT_TRUE(QTest::qWaitForWindowActive(toolkit.mainWindow()));
   }
-  QtToolkit toolkit;
+  // Once the repaints asked for so far are done, and nothing else has run, the
+  // screen shows the game as it is.
+  [[nodiscard]] bool ScreenShowsTheGame() const {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    BoardView* view = toolkit.mainWindow()->board();
+    const QPoint at = view->mapTo(view->window(), QPoint());
+    const QImage screen =
+        view->screen()
+            ->grabWindow(view->window()->winId(), at.x(), at.y(), view->width(), view->height())
+            .toImage();
+    const QImage game = view->grab().toImage();
+    return screen.convertToFormat(QImage::Format_RGB32) ==
+           game.convertToFormat(QImage::Format_RGB32);
+  }
+  SameDealToolkit toolkit;
 };
+
+TEST_F(ToolkitTest, WhenTheGameWaitsTheScreenShowsIt) {
+  frmMain& game = toolkit.game();
+  MainWindow* window = toolkit.mainWindow();
+  BoardView* view = window->board();
+  SeededRandom drawn;
+  drawn.Randomize(SameDealToolkit::DealSeed);
+  bool settled = false;
+  for (const Cell& cell : game.Cells) settled |= cell.Kind != std::floor(7 * drawn.Rnd()) + 1;
+  ASSERT_TRUE(settled) << "the first deal must hold runs";
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after the first deal";
+
+  SetBoard(game.Cells, FirstPairMove);
+  QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(0).center());
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after a pick";
+  QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(8).center());
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after an exchange and its cascade";
+  const double time = game.TimeLeft;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return game.TimeLeft < time; }));
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after a tick";
+  QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after New Game";
+  AnswerModalBox([&] { QTest::keyClick(window, Qt::Key_Escape); });
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after the pause box";
+}
 
 // Minimising stops the clock and restoring starts it; no other state touches it.
 TEST_F(ToolkitTest, OnlyMinimisingAndRestoringMoveTheClock) {
@@ -164,6 +212,7 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
     EXPECT_TRUE(toolkit.tmrTimeline().isActive());
     EXPECT_EQ(game.lblscore.Caption, "0");
     EXPECT_EQ(game.lblDisplayTime.Caption, "90.0");
+    EXPECT_TRUE(ScreenShowsTheGame()) << "after YES";
   }
 }
 
