@@ -123,6 +123,13 @@ TEST_F(ToolkitTest, WhenTheGameWaitsTheScreenShowsIt) {
   EXPECT_TRUE(ScreenShowsTheGame()) << "after a pick";
   QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(8).center());
   EXPECT_TRUE(ScreenShowsTheGame()) << "after an exchange and its cascade";
+  for (Qt::Key arrow : {Qt::Key_Down, Qt::Key_Right}) {
+    QTest::keyClick(view, arrow);
+    EXPECT_TRUE(ScreenShowsTheGame()) << "after the cursor moved";
+  }
+  QTest::keyClick(view, Qt::Key_Space);
+  QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(30).center());
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after a press from the keyboard and a click";
   const double time = game.TimeLeft;
   ASSERT_TRUE(QTest::qWaitFor([&] { return game.TimeLeft < time; }));
   EXPECT_TRUE(ScreenShowsTheGame()) << "after a tick";
