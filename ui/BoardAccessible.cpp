@@ -1,6 +1,7 @@
 #include "ui/BoardAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <vector>
 
 #include "ui/BoardView.h"
@@ -20,6 +21,10 @@ QString CellName(const Cell& cell, std::int16_t index) {
   name += GemName(cell.Kind);
   if (cell.Frame == FrameLook::Picked) name += QStringLiteral(", picked");
   return name;
+}
+
+bool TakesClicks(const QWidget& view) {
+  return view.isVisible() && !view.window()->isMinimized() && !QApplication::activeModalWidget();
 }
 
 class BoardItem;
@@ -92,13 +97,18 @@ class BoardItem : public QAccessibleInterface, public QAccessibleActionInterface
     return {QStringLiteral("Space")};
   }
   // Pressed later from the event loop, as a click would be: the press may run a whole
-  // cascade or open a box, and the caller must not wait for that.
+  // cascade or open a box, and the caller must not wait for that. Like a click, it
+  // reaches only a board on screen that no box holds up.
   void doAction(const QString& action) override {
     if (action != pressAction()) return;
     BoardView* view = board_->view();
     const auto cell = static_cast<std::int16_t>(index_);
     QMetaObject::invokeMethod(
-        view, [view, cell] { view->pressCell(cell); }, Qt::QueuedConnection);
+        view,
+        [view, cell] {
+          if (TakesClicks(*view)) view->pressCell(cell);
+        },
+        Qt::QueuedConnection);
   }
 
  private:

@@ -57,6 +57,10 @@ TEST_F(AccessibilityTest, ACellsPressActionDoesWhatSpaceDoes) {
   cell->actionInterface()->doAction(press);
   QCoreApplication::processEvents();
   EXPECT_FALSE(cell->state().selected) << "the second press takes the pick back";
+  window.hide();  // as while a box is open
+  cell->actionInterface()->doAction(press);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(game.Picked[1], NoCell) << "no press reaches a hidden board";
 }
 
 TEST_F(AccessibilityTest, TheKeyboardCursorIsTheFocus) {
