@@ -1,33 +1,34 @@
 #!/usr/bin/python3
-"""What a screen reader sees of the running game, through the real accessibility bus.
+"""What a screen reader finds of the running game, through the real accessibility bus.
 
-  screen_reader.py move    prints a scoring exchange of the board as "FROM TO" (cells 0-63)
+  screen_reader.py move    prints a scoring exchange of the board as "FROM TO"
   screen_reader.py score   prints the score label's name, "Score N"
-  screen_reader.py check   finds the board and its cells, presses cells through their
-                           press action, plays a scoring exchange and follows the events;
-                           KEY-COMMAND (e.g. "xdotool key Right") moves the keyboard cursor
+  screen_reader.py check KEY-COMMAND
+                           presses cells through their press action, plays a scoring
+                           exchange and follows the events; KEY-COMMAND moves the
+                           keyboard cursor from column A to B
 
 Cells are numbered as in the game: 8 x column + row. Exits 1 with a message on failure.
 """
 import re
 import subprocess
 import sys
+import time
 
 import pyatspi
 from gi.repository import GLib
 
 KINDS = ["yellow", "white", "red", "purple", "light blue", "green", "orange"]
 CELL_NAME = re.compile(r"^Column ([A-H]), row ([1-8]): (.+?) gem(, picked)?$")
+heard = []  # (event type, source name, detail1)
 
 
 def fail(message):
-    print("FAIL: " + message, file=sys.stderr)
-    sys.exit(1)
+    sys.exit("FAIL: " + message)
 
 
 def find_board():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in desktop:
+    for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "Glimmerix":
             table = pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_TABLE)
             if table is not None:
@@ -35,186 +36,115 @@ def find_board():
     fail("no application 'Glimmerix' with a table on the accessibility bus")
 
 
-def cells_of(board):
-    cells = [child for child in board if child.getRole() == pyatspi.ROLE_TABLE_CELL]
-    if len(cells) != 64:
-        fail("the board has %d table cells, expected 64" % len(cells))
-    return cells
+def named(board, prefix):
+    return next((c for c in board if c.name.startswith(prefix)), None) or fail("no " + prefix)
 
 
-def item_named(board, prefix):
+def read_cells(board):
+    """The 64 table cells by number, and the kind of gem each shows."""
+    cells, kinds = {}, {}
     for child in board:
-        if child.name.startswith(prefix):
-            return child
-    fail("the board has no item named '%s...'" % prefix)
-
-
-def cell_number(name):
-    match = CELL_NAME.match(name)
-    if not match or match.group(3) not in KINDS:
-        fail("a cell is named '%s'" % name)
-    return 8 * (ord(match.group(1)) - ord("A")) + int(match.group(2)) - 1, KINDS.index(match.group(3))
-
-
-def read_board(cells):
-    kinds = [None] * 64
-    for cell in cells:
-        number, kind = cell_number(cell.name)
-        kinds[number] = kind
-    if None in kinds:
-        fail("the cells do not name every place of the board once")
-    return kinds
+        if child.getRole() != pyatspi.ROLE_TABLE_CELL:
+            continue
+        match = CELL_NAME.match(child.name)
+        if not match or match.group(3) not in KINDS:
+            fail("a cell is named '%s'" % child.name)
+        number = 8 * (ord(match.group(1)) - ord("A")) + int(match.group(2)) - 1
+        cells[number], kinds[number] = child, KINDS.index(match.group(3))
+    if sorted(cells) != list(range(64)):
+        fail("the table cells do not name the 64 places of the board once each")
+    return cells, [kinds[n] for n in range(64)]
 
 
 def holds_run(kinds):
-    for first in range(64):
-        column, row = divmod(first, 8)
-        if row <= 5 and kinds[first] == kinds[first + 1] == kinds[first + 2]:
-            return True
-        if column <= 5 and kinds[first] == kinds[first + 8] == kinds[first + 16]:
-            return True
-    return False
+    return any(row <= 5 and kinds[c] == kinds[c + 1] == kinds[c + 2] or
+               column <= 5 and kinds[c] == kinds[c + 8] == kinds[c + 16]
+               for c in range(64) for column, row in [divmod(c, 8)])
 
 
 def scoring_move(kinds):
     for first in range(64):
         for second in (first + 1, first + 8):
-            if second >= 64 or (second == first + 1 and second % 8 == 0):
-                continue
-            trial = list(kinds)
-            trial[first], trial[second] = trial[second], trial[first]
-            if holds_run(trial):
-                return first, second
+            if second < 64 and not (second == first + 1 and second % 8 == 0):
+                trial = list(kinds)
+                trial[first], trial[second] = trial[second], trial[first]
+                if holds_run(trial):
+                    return first, second
     fail("the board has no scoring exchange")
 
 
-class Listener:
-    """Runs steps one after another, each once the events it waits for have come."""
+def hear(event):
+    try:
+        heard.append((event.type, event.source.name, event.detail1))
+    except Exception:  # a source gone by now
+        pass
 
-    def __init__(self, steps):
-        self.steps = list(steps)
-        self.heard = []
-        self.error = None
-        self.loop = GLib.MainLoop()
 
-    def hear(self, event):
-        try:
-            self.heard.append((event.type, event.source.name, event.detail1))
-        except Exception:  # an object gone in a cascade
+def listen(seconds):
+    deadline = time.monotonic() + seconds
+    while True:
+        while GLib.MainContext.default().iteration(False):
             pass
+        if time.monotonic() >= deadline:
+            return
+        time.sleep(0.02)
 
-    def wait_for(self, wanted, seconds, what):
-        def check(deadline=[None]):
-            if deadline[0] is None:
-                deadline[0] = GLib.get_monotonic_time() + seconds * 1000000
-            if any(wanted(*event) for event in self.heard):
-                GLib.idle_add(self.next)
-                return False
-            if GLib.get_monotonic_time() > deadline[0]:
-                self.error = "no event within %d s: %s; heard %s" % (seconds, what, self.heard[-8:])
-                self.loop.quit()
-                return False
-            return True
-        GLib.timeout_add(50, check)
 
-    def next(self):
-        if not self.steps:
-            self.loop.quit()
-            return False
-        try:
-            self.steps.pop(0)(self)
-        except SystemExit as end:
-            self.error = "step ended the check (%s)" % end
-            self.loop.quit()
-        return False
+def wait_for(what, wanted, seconds=5):
+    deadline = time.monotonic() + seconds
+    while not any(wanted(*event) for event in heard):
+        if time.monotonic() > deadline:
+            fail("no event within %d s: %s; last heard %s" % (seconds, what, heard[-6:]))
+        listen(0.02)
 
-    def run(self, event_types):
-        for event_type in event_types:
-            pyatspi.Registry.registerEventListener(self.hear, event_type)
-        GLib.timeout_add(1000, self.next)  # the game learns of the listeners
-        self.loop.run()
-        if self.error:
-            fail(self.error)
+
+def selected(cell, value):
+    place = cell.name.split(":")[0] + ":"
+    return lambda kind, source, detail: (
+        kind == "object:state-changed:selected" and source.startswith(place) and detail == value)
 
 
 def check(key_command):
     board = find_board()
-    cells = cells_of(board)
-    kinds = read_board(cells)
-    by_number = {cell_number(cell.name)[0]: cell for cell in cells}
+    cells, kinds = read_cells(board)
     first, second = scoring_move(kinds)
-    lone = next(c for c in range(64) if c not in (first, second) and
-                abs(c - first) not in (1, 8) and abs(c - second) not in (1, 8))
-    score = item_named(board, "Score ")
-    clock = item_named(board, "Time ")
-    print("a cell reads '%s'; the exchange %d-%d scores" % (by_number[lone].name, first, second))
+    lone = next(c for c in range(64) if all(abs(c - m) not in (0, 1, 8) for m in (first, second)))
+    score, clock = named(board, "Score "), named(board, "Time ")
+    print("a cell reads '%s'; the exchange %d-%d scores" % (cells[lone].name, first, second))
+    for kind in ("object:state-changed:selected", "object:state-changed:focused",
+                 "object:property-change:accessible-name", "focus:"):
+        pyatspi.Registry.registerEventListener(hear, kind)
+    time.sleep(1)  # the game learns that someone listens
 
-    def press(cell):
-        actions = by_number[cell].queryAction()
-        if actions.nActions < 1:
-            fail("cell %d offers no action" % cell)
-        actions.doAction(0)
+    cells[lone].queryAction().doAction(0)
+    wait_for("cell %d selected by its press action" % lone, selected(cells[lone], 1))
+    if not cells[lone].getState().contains(pyatspi.STATE_SELECTED) or "picked" not in cells[lone].name:
+        fail("after its press cell %d reads '%s', not selected" % (lone, cells[lone].name))
+    cells[lone].queryAction().doAction(0)
+    wait_for("cell %d unselected by a second press" % lone, selected(cells[lone], 0))
 
-    def selected(cell, value):
-        name = by_number[cell].name.split(":")[0]
-        return lambda kind, source, detail: (
-            kind == "object:state-changed:selected" and source.startswith(name) and detail == value)
+    subprocess.run(key_command, shell=True, check=True)
+    wait_for("the focus on column B, row 1 after an arrow key", lambda kind, source, detail:
+             kind == "object:state-changed:focused" and detail == 1 and source.startswith("Column B, row 1:"))
 
-    def step_pick(listener):
-        press(lone)
-        listener.wait_for(selected(lone, 1), 5, "cell %d selected" % lone)
-
-    def step_check_state(listener):
-        if not by_number[lone].getState().contains(pyatspi.STATE_SELECTED):
-            fail("cell %d is not selected after its press action" % lone)
-        if ", picked" not in by_number[lone].name:
-            fail("the picked cell is named '%s'" % by_number[lone].name)
-        press(lone)
-        listener.wait_for(selected(lone, 0), 5, "cell %d unselected by a second press" % lone)
-
-    def step_cursor(listener):
-        subprocess.run(key_command, shell=True, check=True)
-        listener.wait_for(lambda kind, source, detail: kind.startswith("object:state-changed:focused")
-                          and detail == 1 and source.startswith("Column B, row 1:"),
-                          5, "the focus on B1 after an arrow key")
-
-    def step_exchange(listener):
-        del listener.heard[:]
-        press(first)
-        listener.wait_for(selected(first, 1), 5, "the first cell of the exchange picked")
-
-    def step_second(listener):
-        press(second)
-        listener.wait_for(lambda kind, source, detail: kind == "object:property-change:accessible-name"
-                          and re.match(r"^Score [1-9][0-9]*$", source), 10, "the score's name change")
-
-    def step_quiet_clock(listener):
-        GLib.timeout_add(1500, listener.next)
-
-    def step_done(listener):
-        ticks = [e for e in listener.heard if e[1].startswith("Time ")]
-        if ticks:
-            fail("the clock sent events: %s" % ticks[:3])
-        print("score now '%s', clock '%s'" % (score.name, clock.name))
-        listener.loop.quit()
-
-    Listener([step_pick, step_check_state, step_cursor, step_exchange, step_second,
-              step_quiet_clock, step_done]).run(
-        ["object:state-changed:selected", "object:state-changed:focused",
-         "object:property-change:accessible-name", "focus:"])
+    cells[first].queryAction().doAction(0)
+    wait_for("the first cell of the exchange picked", selected(cells[first], 1))
+    cells[second].queryAction().doAction(0)
+    wait_for("the score's name change", lambda kind, source, detail:
+             kind == "object:property-change:accessible-name" and re.match(r"^Score [1-9]", source), 10)
+    del heard[:]
+    listen(1.5)  # some 15 ticks of the clock
+    if any(source.startswith("Time ") for _, source, _ in heard):
+        fail("the clock sent events")
+    print("score now '%s', clock '%s'" % (score.name, clock.name))
 
 
-def main():
-    if len(sys.argv) >= 2 and sys.argv[1] == "move":
-        first, second = scoring_move(read_board(cells_of(find_board())))
-        print(first, second)
-    elif len(sys.argv) >= 2 and sys.argv[1] == "score":
-        print(item_named(find_board(), "Score ").name)
+if __name__ == "__main__":
+    if sys.argv[1:] == ["move"]:
+        print(*scoring_move(read_cells(find_board())[1]))
+    elif sys.argv[1:] == ["score"]:
+        print(named(find_board(), "Score ").name)
     elif len(sys.argv) == 3 and sys.argv[1] == "check":
         check(sys.argv[2])
     else:
         fail("usage: screen_reader.py move | score | check KEY-COMMAND")
-
-
-if __name__ == "__main__":
-    main()
