@@ -279,7 +279,8 @@ press() {
   xdotool key --clearmodifiers "$@" || fail "xdotool could not press $*"
 }
 
-# click ID X Y: a left click at client coordinates of window ID. (`mousemove
+# click ID X Y [TIMES]: a left click (or TIMES quick ones: 2 is a double click) at
+# client coordinates of window ID. (`mousemove
 # --sync` waits forever when the pointer is already there, so the pointer's
 # arrival is checked here instead.)
 click() {
@@ -293,7 +294,7 @@ click() {
     sleep 0.02
   done
   ((i < 50)) || fail "the pointer did not reach ($ax,$ay)"
-  xdotool click 1 || fail "xdotool could not click at ($2,$3) in window $1"
+  xdotool click --repeat "${4:-1}" --delay 80 1 || fail "xdotool could not click at ($2,$3) in window $1"
 }
 
 # client_size ID: sets WIDTH and HEIGHT of the window's client area.

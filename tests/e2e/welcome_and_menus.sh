@@ -5,8 +5,9 @@
 #   2. PLAY opens the game: board, bonus bar and a running clock; the pause and
 #      help boxes hide the board and stop the clock; New Game deals afresh;
 #      minimising stops the clock and restoring starts it; Ctrl+X ends the program;
-#   3. the File and Help menus reach the same commands;
-#   4. closing the game window ends the program;
+#   3. Return presses PLAY; the File and Help menus reach the same commands;
+#   4. keypad Enter presses PLAY; a double click picks a cell once; the last pixel
+#      column picks column H; closing the game window ends the program;
 #   5. with no window manager, the game window takes the keyboard back after a box.
 # Usage: welcome_and_menus.sh PATH-TO-GLIMMERIX
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -29,10 +30,15 @@ open_welcome() {
   fixed_size "$WELCOME" "the welcome window"
 }
 
-# PLAY on the welcome window; sets GAME to the game window.
+# PLAY on the welcome window, by a click or by KEY (PLAY has the focus); sets GAME
+# to the game window.
 play() {
-  click "$WELCOME" "$PLAY_X" "$PLAY_Y"
-  wait_window '^Glimmerix$' 5
+  if [[ -n "${1:-}" ]]; then
+    press "$WELCOME" "$1"
+  else
+    click "$WELCOME" "$PLAY_X" "$PLAY_Y"
+  fi
+  wait_window '^Glimmerix$' 5 "" "PLAY${1:+ by $1}"
   GAME=$WIN
 }
 
@@ -206,7 +212,7 @@ expect_exit 1 "Ctrl+X"
 # --- 3. The same commands from the menus -------------------------------------
 log "run 3: the menus"
 open_welcome
-play
+play Return
 idle 3
 bar_length "$GAME" menu-before
 ((BAR < FULL_BAR - 5)) || fail "the bonus bar ($BAR px) has hardly shrunk after 3 s of play"
@@ -225,10 +231,22 @@ menu "$GAME" alt+f Up Return  # File, last item: Exit
 expect_exit 2 "File > Exit"
 
 # --- 4. Closing the game window ----------------------------------------------
-log "run 4: close the game window"
+log "run 4: picks, and close the game window"
 open_welcome
-play
-idle 1
+play KP_Enter
+# A double click on cell B1 picks it once: the red shows left of its gem. A click on
+# the gem takes the pick back; the last pixel column picks column H.
+picked() {  # X Y NAME: is the pixel red?
+  sleep 0.3
+  shot "$GAME" "$3"
+  [[ "$(pixel "$SHOT" "$1" $((MENU + $2)))" == "255,0,0" ]]
+}
+click "$GAME" 60 $((MENU + 70)) 2
+picked 43 70 double-click || fail "a double click on cell B1 did not leave it picked"
+click "$GAME" 60 $((MENU + 60))
+picked 43 70 unpicked && fail "a click on the picked gem of B1 did not take the pick back"
+click "$GAME" 319 $((MENU + 180))
+picked 319 180 column-h || fail "a click at x = 319 did not pick cell H4 up to the window's edge"
 wmctrl -i -c "$GAME" || fail "wmctrl could not close the game window"
 expect_exit 3 "closing the game window"
 

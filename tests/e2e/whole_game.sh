@@ -3,7 +3,7 @@
 #   - the bonus bar drains with the clock;
 #   - the game ends after 901 ticks of 94 ms: the game window goes and the
 #     "GAME OVER" window comes, with the keyboard;
-#   - YES brings the game window back with a new deal and a running clock;
+#   - YES (by Return) brings the game window back with a new deal and a running clock;
 #   - at the second game's end, No ends the program with exit code 0.
 # Usage: whole_game.sh PATH-TO-GLIMMERIX
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -12,7 +12,7 @@ e2e_begin "$@"
 # From 90.0 down by 0.1 at every tick; the tick that takes it to zero or below
 # is the 901st (900 subtractions of 0.1 leave a hair above zero).
 readonly GAME_MS=$((901 * 94))
-readonly YES_X=80 YES_Y=176 NO_X=224 NO_Y=176
+readonly NO_X=224 NO_Y=176
 
 # wait_game_over SINCE-MS WHAT: the game-over window must come when the clock
 # has run out, GAME_MS after SINCE-MS, and take the game window's place.
@@ -71,8 +71,8 @@ first_board=$CROP
 
 wait_game_over "$started" "the first game" first-game-over
 
-# YES: the game window comes back with a new game.
-click "$OVER" "$YES_X" "$YES_Y"
+# YES, which has the focus, by Return: the game window comes back with a new game.
+press "$OVER" Return
 wait_hidden "$OVER" 3 "the game-over window after YES"
 wait_shown "$GAME" 3 "the game window after YES"
 restarted=$(now_ms)
