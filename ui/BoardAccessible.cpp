@@ -1,6 +1,7 @@
 #include "ui/BoardAccessible.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <vector>
 
 #include "ui/BoardView.h"
@@ -10,9 +11,6 @@ namespace glimmerix {
 
 namespace {
 
-// Cells 0-63, then the score and the clock.
-constexpr int ScoreItem = CellCount;
-constexpr int ClockItem = CellCount + 1;
 constexpr int ItemCount = CellCount + 2;
 
 QString CellName(const Cell& cell, std::int16_t index) {
@@ -23,6 +21,10 @@ QString CellName(const Cell& cell, std::int16_t index) {
   name += GemName(cell.Kind);
   if (cell.Frame == FrameLook::Picked) name += QStringLiteral(", picked");
   return name;
+}
+
+bool TakesClicks(const QWidget& view) {
+  return view.isVisible() && !view.window()->isMinimized() && !QApplication::activeModalWidget();
 }
 
 class BoardItem;
@@ -36,13 +38,14 @@ class BoardViewAccessible : public QAccessibleWidget {
   [[nodiscard]] QAccessibleInterface* child(int index) const override;
   [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override;
   [[nodiscard]] QAccessibleInterface* childAt(int x, int y) const override;
+  [[nodiscard]] QAccessibleInterface* focusChild() const override;
   [[nodiscard]] BoardView* view() const { return static_cast<BoardView*>(widget()); }
 
  private:
   std::vector<QAccessible::Id> items_;  // registered with Qt, deleted with this
 };
 
-class BoardItem : public QAccessibleInterface {
+class BoardItem : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
   BoardItem(BoardViewAccessible* board, int index) : board_(board), index_(index) {}
 
@@ -77,10 +80,35 @@ class BoardItem : public QAccessibleInterface {
   [[nodiscard]] QAccessible::State state() const override {
     QAccessible::State state;
     if (index_ >= CellCount) return state;
-    const Cell& cell = board_->view()->game().Cells[index_];
+    const BoardView* view = board_->view();
     state.selectable = true;
-    state.selected = cell.Frame == FrameLook::Picked;
+    state.selected = view->game().Cells[index_].Frame == FrameLook::Picked;
+    state.focusable = true;
+    state.focused = view->hasFocus() && view->cursor().shown() && view->cursor().cell() == index_;
     return state;
+  }
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type != QAccessible::ActionInterface || index_ >= CellCount) return nullptr;
+    return static_cast<QAccessibleActionInterface*>(this);
+  }
+  [[nodiscard]] QStringList actionNames() const override { return {pressAction()}; }
+  [[nodiscard]] QStringList keyBindingsForAction(const QString&) const override {
+    return {QStringLiteral("Space")};
+  }
+  // Pressed later from the event loop, as a click would be: the press may run a whole
+  // cascade or open a box, and the caller must not wait for that. Like a click, it
+  // reaches only a board on screen that no box holds up.
+  void doAction(const QString& action) override {
+    if (action != pressAction()) return;
+    BoardView* view = board_->view();
+    const auto cell = static_cast<std::int16_t>(index_);
+    QMetaObject::invokeMethod(
+        view,
+        [view, cell] {
+          if (TakesClicks(*view)) view->pressCell(cell);
+        },
+        Qt::QueuedConnection);
   }
 
  private:
@@ -116,7 +144,34 @@ QAccessibleInterface* BoardViewAccessible::childAt(int x, int y) const {
   return hit.cell == NoCell ? nullptr : child(hit.cell);
 }
 
+void Notify(BoardView* view, QAccessible::Event type, int item) {
+  if (!QAccessible::isActive()) return;
+  QAccessibleEvent event(view, type);
+  event.setChild(item);
+  QAccessible::updateAccessibility(&event);
+}
+
+QAccessibleInterface* BoardViewAccessible::focusChild() const {
+  const BoardCursor& cursor = view()->cursor();
+  return view()->hasFocus() && cursor.shown() ? child(cursor.cell()) : nullptr;
+}
+
 }  // namespace
+
+void NotifyCursorMoved(BoardView* view) {
+  Notify(view, QAccessible::Focus, view->cursor().cell());
+}
+
+void NotifyCellChanged(BoardView* view, std::int16_t cell, bool pickChanged) {
+  Notify(view, QAccessible::NameChanged, cell);
+  if (!pickChanged) return;
+  const bool picked = view->game().Cells[cell].Frame == FrameLook::Picked;
+  Notify(view, picked ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, cell);
+}
+
+void NotifyScoreChanged(BoardView* view) {
+  Notify(view, QAccessible::NameChanged, ScoreItem);
+}
 
 QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* object) {
   auto* view = qobject_cast<BoardView*>(object);

@@ -1,6 +1,7 @@
 #include "ui/BoardView.h"
 
 #include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -26,6 +27,16 @@ const StatusLabel ScoreValue{TwipsRect(1425, 5205, 1200, 495), true, DarkBlue};
 const StatusLabel TimeTitle{TwipsRect(3075, 5200, 990, 495), false, Qt::black};
 const StatusLabel TimeValue{TwipsRect(4050, 5200, 1200, 375), false, DarkBlue};
 
+bool IsPressKey(const QKeyEvent& event) {
+  return event.key() == Qt::Key_Space || event.key() == Qt::Key_Return ||
+         event.key() == Qt::Key_Enter;
+}
+
+// Ctrl and Alt keys belong to the menus; Shift and the keypad change nothing here.
+bool IsBoardKey(const QKeyEvent& event) {
+  return !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+}
+
 // Only what the repaint reaches is drawn: the clock's ticks repaint two small areas.
 void PaintLabel(QPainter& painter, const QRect& dirty, const StatusLabel& label,
                 const std::string& caption) {
@@ -43,6 +54,7 @@ BoardView::BoardView(frmMain& game, QWidget* parent) : QWidget(parent), game_(ga
   Q_UNUSED(accessible);
   setFixedSize(GameClientSize);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  setFocusPolicy(Qt::StrongFocus);  // the window's keys reach the board first
   setFont(SansFont(15, true));
   showChanges();  // nothing is on screen yet: this only takes note of the game
 }
@@ -55,7 +67,7 @@ void BoardView::showChanges() {
     const CellLook look{c.Visible ? c.Kind : std::int16_t{0}, c.Frame};
     if (look != shownCells_[cell]) showCell(cell, look);
   }
-  showCaption(shownScore_, game_.lblscore.Caption, ScoreValue.rect);
+  if (showCaption(shownScore_, game_.lblscore.Caption, ScoreValue.rect)) NotifyScoreChanged(this);
   showCaption(shownClock_, game_.lblDisplayTime.Caption, TimeValue.rect);
   const QRect bar = BarRect(game_.linTime.X2);
   if (bar != shownBar_) update(std::exchange(shownBar_, bar) | bar);
@@ -64,12 +76,14 @@ void BoardView::showChanges() {
 void BoardView::showCell(std::int16_t cell, CellLook look) {
   const CellLook was = std::exchange(shownCells_[cell], look);
   update(FrameRect(cell) | GemRect(cell, was.gem) | GemRect(cell, look.gem));
+  NotifyCellChanged(this, cell, was.frame != look.frame);
 }
 
-void BoardView::showCaption(std::string& shown, const std::string& caption, const QRect& label) {
-  if (caption == shown) return;
+bool BoardView::showCaption(std::string& shown, const std::string& caption, const QRect& label) {
+  if (caption == shown) return false;
   shown = caption;
   update(label);
+  return true;
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
@@ -91,6 +105,7 @@ void BoardView::paintBoard(QPainter& painter) const {
     const Cell& c = cells[cell];
     if (c.Visible) painter.drawPixmap(GemRect(cell, c.Kind).topLeft(), GemPicture(c.Kind));
   }
+  if (cursor_.shown()) PaintCursor(painter, cursor_.cell());
 }
 
 void BoardView::paintStatus(QPainter& painter, const QRect& dirty) const {
@@ -102,8 +117,9 @@ void BoardView::paintStatus(QPainter& painter, const QRect& dirty) const {
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton)
-    pressed_ = HitTest(game_.Cells, event->position().toPoint());
+  if (event->button() != Qt::LeftButton) return;
+  hideCursor();
+  pressed_ = HitTest(game_.Cells, event->position().toPoint());
 }
 
 void BoardView::mouseReleaseEvent(QMouseEvent* event) {
@@ -111,12 +127,42 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
   const BoardHit hit = HitTest(game_.Cells, event->position().toPoint());
   const bool sameTarget = hit == pressed_;
   pressed_ = {};
-  if (!sameTarget) return;
-  // The handler may run a whole cascade, yielding to nested events on the way.
+  if (sameTarget) click(hit);
+}
+
+void BoardView::pressCell(std::int16_t cell) {
+  click(HitTest(game_.Cells, FrameRect(cell).center()));
+}
+
+// The handler may run a whole cascade, yielding to nested events on the way.
+void BoardView::click(const BoardHit& hit) {
   if (hit.target == BoardHit::Target::Frame)
     game_.lblColumn_Click(ColumnOf(hit.cell), RowOf(hit.cell));
   if (hit.target == BoardHit::Target::Gem) game_.imgrock_Click(hit.cell);
   showChanges();
+}
+
+// Arrows move the cursor and Space, Return or Enter press its cell; a held key presses
+// once, as a held mouse button clicks once. Every other key goes on to the window.
+void BoardView::keyPressEvent(QKeyEvent* event) {
+  const std::int16_t from = cursor_.cell();
+  if (!IsBoardKey(*event)) {
+    QWidget::keyPressEvent(event);
+  } else if (cursor_.move(event->key())) {
+    update(CursorRect(from));
+    update(CursorRect(cursor_.cell()));
+    NotifyCursorMoved(this);
+  } else if (IsPressKey(*event)) {
+    if (!event->isAutoRepeat()) pressCell(cursor_.cell());
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void BoardView::hideCursor() {
+  if (!cursor_.shown()) return;
+  cursor_.hide();
+  update(CursorRect(cursor_.cell()));
 }
 
 // A double click is one click and then a double click, which the game ignores: the

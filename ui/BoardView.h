@@ -5,17 +5,20 @@
 #include <string>
 
 #include "game/frmMain.h"
+#include "ui/BoardCursor.h"
 #include "ui/Geometry.h"
 
 namespace glimmerix {
 
 // The board and the status row of the game window. It paints whatever the game
-// state holds at that moment and turns clicks into the game's click events.
+// state holds at that moment and turns clicks, and the keys of keyboard play, into
+// the game's click events.
 //
 // The game writes its state without a word to the view. Whenever the game hands
 // control back to the event loop (each of its events returns, it yields, or a box
 // waits for the player), showChanges compares the game with what the view last
-// showed and repaints what differs, and only that.
+// showed and repaints what differs, and only that; assistive technology hears of
+// the same changes to cells and score.
 class BoardView : public QWidget {
   Q_OBJECT
 
@@ -26,10 +29,16 @@ class BoardView : public QWidget {
   // Every event of the game ends here, and every yield starts here.
   void showChanges();
 
+  [[nodiscard]] const BoardCursor& cursor() const { return cursor_; }
+  // Does at a cell exactly what a click in its middle does: a click on its frame, or
+  // on its gem while it is the first pick. The handler may run a whole cascade.
+  void pressCell(std::int16_t cell);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
 
  private:
@@ -44,7 +53,10 @@ class BoardView : public QWidget {
   void paintStatus(QPainter& painter, const QRect& dirty) const;
   // One cell looks otherwise than the view last showed it.
   void showCell(std::int16_t cell, CellLook look);
-  void showCaption(std::string& shown, const std::string& caption, const QRect& label);
+  // False when the caption is the one shown.
+  bool showCaption(std::string& shown, const std::string& caption, const QRect& label);
+  void click(const BoardHit& hit);
+  void hideCursor();
 
   frmMain& game_;
   // What the view last showed, or is about to show at the next repaint.
@@ -53,6 +65,7 @@ class BoardView : public QWidget {
   std::string shownClock_;
   QRect shownBar_;
   BoardHit pressed_;  // a click is a press and a release on the same frame or gem
+  BoardCursor cursor_;
 };
 
 }  // namespace glimmerix

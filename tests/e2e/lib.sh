@@ -15,6 +15,7 @@ GAME_PID=""
 GAME_RUNS=0
 XVFB_PID=""
 WM_PID=""
+A11Y_PID=""
 DISPLAY_NUM=""
 RUNTIME_DIR=""
 WIN=""  # set by wait_window
@@ -54,6 +55,7 @@ e2e_cleanup() {
   local rc=$?
   trap - EXIT
   stop_game
+  stop_accessibility_bus
   [[ -n "$WM_PID" ]] && kill "$WM_PID" 2>/dev/null && wait "$WM_PID" 2>/dev/null
   if [[ -n "$XVFB_PID" ]]; then
     kill "$XVFB_PID" 2>/dev/null
@@ -467,4 +469,48 @@ start_and_play() {
   wait_window '^Glimmerix$' 20
   MAIN=$WIN
   menu_height "$MAIN"
+}
+
+# own_session_bus "$@" (first thing in a script): runs the script again on a D-Bus
+# session bus of its own, which ends with it.
+own_session_bus() {
+  [[ -n "${GLIMMERIX_OWN_BUS:-}" ]] && return 0
+  command -v dbus-run-session >/dev/null || fail "dbus-run-session is not installed"
+  GLIMMERIX_OWN_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+}
+
+# start_accessibility_bus: the bus that assistive technology and the game meet on
+# (at-spi2-core), on the script's own session bus; a program started after this
+# talks to it.
+start_accessibility_bus() {
+  local launcher=/usr/libexec/at-spi-bus-launcher i
+  [[ -x "$launcher" ]] || fail "at-spi2-core is not installed"
+  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is not installed"
+  "$launcher" --launch-immediately >"$E2E_OUT/at-spi.log" 2>&1 &
+  A11Y_PID=$!
+  for ((i = 0; i < 100; i++)); do
+    /usr/bin/python3 -c '
+from gi.repository import Gio, GLib
+bus = Gio.bus_get_sync(Gio.BusType.SESSION)
+owned = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                      "NameHasOwner", GLib.Variant("(s)", ("org.a11y.Bus",)), None, 0, -1, None)
+raise SystemExit(0 if owned.unpack()[0] else 1)' 2>/dev/null && break
+    sleep 0.1
+  done
+  ((i < 100)) || fail "the accessibility bus did not come up: $(tr '\n' ' ' <"$E2E_OUT/at-spi.log")"
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+
+# The launcher's own bus and the registry it started go with it, each by process id.
+stop_accessibility_bus() {
+  [[ -n "$A11Y_PID" ]] || return 0
+  local pid children=() more
+  more=$(ps -o pid= --ppid "$A11Y_PID" 2>/dev/null)
+  while [[ -n "$more" ]]; do
+    children+=($more)
+    more=$(for pid in $more; do ps -o pid= --ppid "$pid" 2>/dev/null; done)
+  done
+  kill "$A11Y_PID" "${children[@]}" 2>/dev/null
+  wait "$A11Y_PID" 2>/dev/null
+  A11Y_PID=""
 }

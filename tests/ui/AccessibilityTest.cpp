@@ -3,8 +3,10 @@
 #include <QAccessible>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTest>
 
 #include "../core/GameFixture.h"
+#include "ui/BoardAccessible.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
 
@@ -17,6 +19,7 @@ struct AccessibilityTest : GameTest {
     game.lblscore.Caption = "120";
     game.lblDisplayTime.Caption = "45.6";
     game.Picked = {0, NoCell, NoCell};
+    game.SavedPick = NoCell;
     window.show();
   }
   QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(window.board()); }
@@ -38,6 +41,39 @@ TEST_F(AccessibilityTest, EveryCellTellsItsPlaceGemAndPick) {
   EXPECT_EQ(board->child(64)->text(QAccessible::Name), "Score 120");
   EXPECT_EQ(board->child(65)->text(QAccessible::Name), "Time 45.6");
   EXPECT_EQ(board->indexOfChild(board->child(37)), 37);
+}
+
+// The events themselves are heard on the real accessibility bus (tests/e2e).
+TEST_F(AccessibilityTest, ACellsPressActionDoesWhatSpaceDoes) {
+  QAccessibleInterface* cell = Board()->child(9);
+  ASSERT_NE(cell->actionInterface(), nullptr);
+  EXPECT_EQ(Board()->child(ScoreItem)->actionInterface(), nullptr);
+  const QString press = QAccessibleActionInterface::pressAction();
+  EXPECT_EQ(cell->actionInterface()->actionNames(), QStringList{press});
+  cell->actionInterface()->doAction(press);
+  EXPECT_EQ(game.Picked[1], NoCell) << "pressed from the event loop, not inside the call";
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(cell->state().selected);
+  cell->actionInterface()->doAction(press);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(cell->state().selected) << "the second press takes the pick back";
+  window.hide();  // as while a box is open
+  cell->actionInterface()->doAction(press);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(game.Picked[1], NoCell) << "no press reaches a hidden board";
+}
+
+TEST_F(AccessibilityTest, TheKeyboardCursorIsTheFocus) {
+  window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  EXPECT_TRUE(window.board()->hasFocus());
+  EXPECT_EQ(Board()->focusChild(), nullptr) << "no cursor before the first arrow";
+  QTest::keyClick(window.board(), Qt::Key_Right);
+  QTest::keyClick(window.board(), Qt::Key_Right);
+  EXPECT_EQ(Board()->focusChild(), Board()->child(16));
+  EXPECT_TRUE(Board()->child(16)->state().focused);
+  EXPECT_FALSE(Board()->child(8)->state().focused);
+  EXPECT_EQ(Board()->child(16)->text(QAccessible::Name), "Column C, row 1: red gem");
 }
 
 TEST_F(AccessibilityTest, ACellIsFoundWhereItIsDrawn) {

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "../core/GameFixture.h"
+#include "ui/BoardCursor.h"
 #include "ui/BoardView.h"
 #include "ui/Colors.h"
 #include "ui/Pictures.h"
@@ -20,9 +21,13 @@ struct BoardViewTest : GameTest {
     game.lblscore.Caption = "0";
     game.lblDisplayTime.Caption = "90.0";
     game.Picked = {0, NoCell, NoCell};
+    game.SavedPick = NoCell;
   }
   QImage Render() { return view.grab().toImage(); }
   void ClickAt(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
+  void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = {}) {
+    for (Qt::Key key : keys) QTest::keyClick(&view, key, modifiers);
+  }
   // One mouse event exactly as the window system delivers it.
   void Send(QEvent::Type type, QPoint at) {
     const Qt::MouseButtons held =
@@ -149,6 +154,71 @@ TEST_F(BoardViewTest, APressAndAReleaseOnDifferentCellsIsNoClick) {
   QTest::mousePress(&view, Qt::LeftButton, {}, FrameRect(9).center());
   QTest::mouseRelease(&view, Qt::LeftButton, {}, FrameRect(10).center());
   EXPECT_EQ(game.Picked[1], NoCell);
+}
+
+TEST_F(BoardViewTest, TheArrowsMoveTheCursorOneCellAndStopAtTheEdges) {
+  EXPECT_EQ(view.cursor().cell(), 0);
+  EXPECT_FALSE(view.cursor().shown());
+  Keys({Qt::Key_Left, Qt::Key_Up});
+  EXPECT_EQ(view.cursor().cell(), 0);
+  EXPECT_TRUE(view.cursor().shown());
+  Keys({Qt::Key_Down, Qt::Key_Right});
+  EXPECT_EQ(view.cursor().cell(), 9);
+  for (int i = 0; i < 9; ++i) Keys({Qt::Key_Right, Qt::Key_Down});
+  EXPECT_EQ(view.cursor().cell(), 63);
+  Keys({Qt::Key_Up, Qt::Key_Left});
+  EXPECT_EQ(view.cursor().cell(), 54);
+  Keys({Qt::Key_Right}, Qt::ControlModifier);
+  EXPECT_EQ(view.cursor().cell(), 54) << "Ctrl keys belong to the menus";
+  EXPECT_EQ(game.Picked[1], NoCell) << "moving picks nothing";
+}
+
+TEST_F(BoardViewTest, SpaceReturnAndEnterPressTheCursorsCellLikeAClickInItsMiddle) {
+  Keys({Qt::Key_Down, Qt::Key_Right, Qt::Key_Space});
+  EXPECT_EQ(game.Picked[1], 9);
+  QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+  QCoreApplication::sendEvent(&view, &held);
+  EXPECT_EQ(game.Picked[1], 9) << "a held key presses once";
+  Keys({Qt::Key_Space});
+  EXPECT_EQ(game.Picked[1], NoCell) << "the second press reaches the picked gem";
+  Keys({Qt::Key_Return});
+  EXPECT_EQ(game.Picked[1], 9);
+  Keys({Qt::Key_Enter}, Qt::KeypadModifier);
+  EXPECT_EQ(game.Picked[1], NoCell);
+  Keys({Qt::Key_Space, Qt::Key_Right, Qt::Key_Space});
+  EXPECT_EQ(game.Picked[1], NoCell) << "an exchange without a run is undone";
+  EXPECT_EQ(RedFrames(), 0);
+}
+
+TEST_F(BoardViewTest, AnExchangeMadeFromTheKeyboardScores) {
+  Deal(FirstPairMove);  // the only move: A0 with B0, where the cursor starts
+  Keys({Qt::Key_Space, Qt::Key_Right, Qt::Key_Enter});
+  EXPECT_GE(game.Score, 30);
+  EXPECT_EQ(game.Picked[1], NoCell);
+}
+
+TEST_F(BoardViewTest, TheCursorIsABlackRingUntilTheNextClick) {
+  Keys({Qt::Key_Right, Qt::Key_Down, Qt::Key_Space});  // picks B1 under the cursor
+  const QRect ring = CursorRect(9);
+  const QImage shown = Render();
+  for (QPoint corner : {ring.topLeft(), ring.bottomRight() - QPoint(1, 1), ring.topRight()})
+    EXPECT_EQ(shown.pixelColor(corner), QColor(Qt::black)) << corner.x() << "," << corner.y();
+  bool redInside = false;
+  for (int y = ring.top(); y <= ring.bottom(); ++y) {
+    for (int x = ring.left(); x <= ring.right(); ++x) {
+      const bool onRing = !ring.adjusted(2, 2, -2, -2).contains(x, y);
+      const QColor colour = shown.pixelColor(x, y);
+      if (onRing) {
+        ASSERT_EQ(colour, QColor(Qt::black)) << x << "," << y;
+      }
+      redInside = redInside || (!onRing && colour == PickedRed);
+    }
+  }
+  EXPECT_TRUE(redInside) << "the pick still shows inside the cursor";
+  EXPECT_EQ(shown.pixelColor(ring.topLeft() - QPoint(1, 1)), QColor(Qt::white));
+  ClickAt(FrameRect(40).center());
+  EXPECT_FALSE(view.cursor().shown());
+  EXPECT_EQ(Render().pixelColor(ring.topLeft()), QColor(Qt::white)) << "the grid line again";
 }
 
 TEST(Pictures, HaveTheDesignedSizes) {

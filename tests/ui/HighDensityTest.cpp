@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "../core/GameFixture.h"
+#include "ui/BoardCursor.h"
 #include "ui/BoardView.h"
 #include "ui/Colors.h"
 #include "ui/Pictures.h"
@@ -82,6 +83,16 @@ TEST_F(HighDensityTest, AClickLandsOnTheSameCellAsAtOneToOne) {
     EXPECT_EQ(game.Picked[1], cell);
     game.Cells[cell].Frame = FrameLook::Plain;
   }
+}
+
+TEST_F(HighDensityTest, TheCursorMeetsTheGridLineWithNoBlend) {
+  QTest::keyClick(&view, Qt::Key_Right);
+  QTest::keyClick(&view, Qt::Key_Down);
+  const QRect ring = CursorRect(9);
+  // Two rows of the white grid line over the ring's two black rows.
+  const QRect band(ring.left() + 2, ring.top() - 2, ring.width() - 4, 4);
+  const QSet<QRgb> drawn = Colours(view.grab().toImage(), Scaled(band));
+  EXPECT_EQ(drawn, (QSet<QRgb>{QColor(Qt::black).rgb(), QColor(Qt::white).rgb()}));
 }
 
 TEST(HighDensityWindows, TheWelcomeWindowScalesAsAWhole) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QMenuBar>
@@ -64,8 +65,9 @@ TEST_F(MainWindowTest, ShortcutsAndEscapeRunTheirCommands) {
   QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
   QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
   QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
-  QTest::keyClick(&window, Qt::Key_Escape);
-  QTest::keyClick(&window, Qt::Key_Q);
+  ASSERT_EQ(QApplication::focusWidget(), window.board());
+  QTest::keyClick(window.board(), Qt::Key_Escape);  // the board passes it on to the window
+  QTest::keyClick(window.board(), Qt::Key_Q);
   std::vector<std::string> titles;
   for (const auto& box : toolkit.boxes) titles.push_back(box.title);
   EXPECT_EQ(titles, (std::vector<std::string>{"Glimmerix", "How to Play Glimmerix",
@@ -122,6 +124,13 @@ TEST_F(ToolkitTest, WhenTheGameWaitsTheScreenShowsIt) {
   EXPECT_TRUE(ScreenShowsTheGame()) << "after a pick";
   QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(8).center());
   EXPECT_TRUE(ScreenShowsTheGame()) << "after an exchange and its cascade";
+  for (Qt::Key arrow : {Qt::Key_Down, Qt::Key_Right}) {
+    QTest::keyClick(view, arrow);
+    EXPECT_TRUE(ScreenShowsTheGame()) << "after the cursor moved";
+  }
+  QTest::keyClick(view, Qt::Key_Space);
+  QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(30).center());
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after a press from the keyboard and a click";
   const double time = game.TimeLeft;
   ASSERT_TRUE(QTest::qWaitFor([&] { return game.TimeLeft < time; }));
   EXPECT_TRUE(ScreenShowsTheGame()) << "after a tick";

@@ -1,0 +1,150 @@
+#!/usr/bin/python3
+"""What a screen reader finds of the running game, through the real accessibility bus.
+
+  screen_reader.py move    prints a scoring exchange of the board as "FROM TO"
+  screen_reader.py score   prints the score label's name, "Score N"
+  screen_reader.py check KEY-COMMAND
+                           presses cells through their press action, plays a scoring
+                           exchange and follows the events; KEY-COMMAND moves the
+                           keyboard cursor from column A to B
+
+Cells are numbered as in the game: 8 x column + row. Exits 1 with a message on failure.
+"""
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+KINDS = ["yellow", "white", "red", "purple", "light blue", "green", "orange"]
+CELL_NAME = re.compile(r"^Column ([A-H]), row ([1-8]): (.+?) gem(, picked)?$")
+heard = []  # (event type, source name, detail1)
+
+
+def fail(message):
+    sys.exit("FAIL: " + message)
+
+
+def find_board():
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "Glimmerix":
+            table = pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_TABLE)
+            if table is not None:
+                return table
+    fail("no application 'Glimmerix' with a table on the accessibility bus")
+
+
+def named(board, prefix):
+    return next((c for c in board if c.name.startswith(prefix)), None) or fail("no " + prefix)
+
+
+def read_cells(board):
+    """The 64 table cells by number, and the kind of gem each shows."""
+    cells, kinds = {}, {}
+    for child in board:
+        if child.getRole() != pyatspi.ROLE_TABLE_CELL:
+            continue
+        match = CELL_NAME.match(child.name)
+        if not match or match.group(3) not in KINDS:
+            fail("a cell is named '%s'" % child.name)
+        number = 8 * (ord(match.group(1)) - ord("A")) + int(match.group(2)) - 1
+        cells[number], kinds[number] = child, KINDS.index(match.group(3))
+    if sorted(cells) != list(range(64)):
+        fail("the table cells do not name the 64 places of the board once each")
+    return cells, [kinds[n] for n in range(64)]
+
+
+def holds_run(kinds):
+    return any(row <= 5 and kinds[c] == kinds[c + 1] == kinds[c + 2] or
+               column <= 5 and kinds[c] == kinds[c + 8] == kinds[c + 16]
+               for c in range(64) for column, row in [divmod(c, 8)])
+
+
+def scoring_move(kinds):
+    for first in range(64):
+        for second in (first + 1, first + 8):
+            if second < 64 and not (second == first + 1 and second % 8 == 0):
+                trial = list(kinds)
+                trial[first], trial[second] = trial[second], trial[first]
+                if holds_run(trial):
+                    return first, second
+    fail("the board has no scoring exchange")
+
+
+def hear(event):
+    try:
+        heard.append((event.type, event.source.name, event.detail1))
+    except Exception:  # a source gone by now
+        pass
+
+
+def listen(seconds):
+    deadline = time.monotonic() + seconds
+    while True:
+        while GLib.MainContext.default().iteration(False):
+            pass
+        if time.monotonic() >= deadline:
+            return
+        time.sleep(0.02)
+
+
+def wait_for(what, wanted, seconds=5):
+    deadline = time.monotonic() + seconds
+    while not any(wanted(*event) for event in heard):
+        if time.monotonic() > deadline:
+            fail("no event within %d s: %s; last heard %s" % (seconds, what, heard[-6:]))
+        listen(0.02)
+
+
+def selected(cell, value):
+    place = cell.name.split(":")[0] + ":"
+    return lambda kind, source, detail: (
+        kind == "object:state-changed:selected" and source.startswith(place) and detail == value)
+
+
+def check(key_command):
+    board = find_board()
+    cells, kinds = read_cells(board)
+    first, second = scoring_move(kinds)
+    lone = next(c for c in range(64) if all(abs(c - m) not in (0, 1, 8) for m in (first, second)))
+    score, clock = named(board, "Score "), named(board, "Time ")
+    print("a cell reads '%s'; the exchange %d-%d scores" % (cells[lone].name, first, second))
+    for kind in ("object:state-changed:selected", "object:state-changed:focused",
+                 "object:property-change:accessible-name", "focus:"):
+        pyatspi.Registry.registerEventListener(hear, kind)
+    time.sleep(1)  # the game learns that someone listens
+
+    cells[lone].queryAction().doAction(0)
+    wait_for("cell %d selected by its press action" % lone, selected(cells[lone], 1))
+    if not cells[lone].getState().contains(pyatspi.STATE_SELECTED) or "picked" not in cells[lone].name:
+        fail("after its press cell %d reads '%s', not selected" % (lone, cells[lone].name))
+    cells[lone].queryAction().doAction(0)
+    wait_for("cell %d unselected by a second press" % lone, selected(cells[lone], 0))
+
+    subprocess.run(key_command, shell=True, check=True)
+    wait_for("the focus on column B, row 1 after an arrow key", lambda kind, source, detail:
+             kind == "object:state-changed:focused" and detail == 1 and source.startswith("Column B, row 1:"))
+
+    cells[first].queryAction().doAction(0)
+    wait_for("the first cell of the exchange picked", selected(cells[first], 1))
+    cells[second].queryAction().doAction(0)
+    wait_for("the score's name change", lambda kind, source, detail:
+             kind == "object:property-change:accessible-name" and re.match(r"^Score [1-9]", source), 10)
+    del heard[:]
+    listen(1.5)  # some 15 ticks of the clock
+    if any(source.startswith("Time ") for _, source, _ in heard):
+        fail("the clock sent events")
+    print("score now '%s', clock '%s'" % (score.name, clock.name))
+
+
+if __name__ == "__main__":
+    if sys.argv[1:] == ["move"]:
+        print(*scoring_move(read_cells(find_board())[1]))
+    elif sys.argv[1:] == ["score"]:
+        print(named(find_board(), "Score ").name)
+    elif len(sys.argv) == 3 and sys.argv[1] == "check":
+        check(sys.argv[2])
+    else:
+        fail("usage: screen_reader.py move | score | check KEY-COMMAND")
