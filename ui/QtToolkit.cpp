@@ -96,8 +96,8 @@ void QtToolkit::SetVisible(Form form, bool visible) {
 }
 
 int QtToolkit::WindowState(Form form) const {
-  const QWidget* w = form == Form::Main ? static_cast<QWidget*>(main_.get()) : over_.get();
-  return w && w->isMinimized() ? Minimized : Normal;
+  if (form == Form::Main) return main_ && main_->isOutOfSight() ? Minimized : Normal;
+  return over_ && over_->isMinimized() ? Minimized : Normal;
 }
 
 void QtToolkit::SetWindowState(Form form, int state) {

@@ -123,7 +123,7 @@ function pop() {
 
 function pop_test() { depth--; command = 0 }
 
-function start_command() { command = 1; wrapper = "" }
+function start_command() { command = 1; wrapper = ""; option_value = 0 }
 function reset_command() { command = 1; wrapper = ""; casepat = 0; pendingcase = 0 }
 
 function end_word_if(cond) { if (cond) end_word("") }
@@ -139,7 +139,11 @@ function end_word(terminator,   w) {
     plain = 1; return
   }
   if (wrapper != "") {  # options and counts of a command that runs another
-    if (w ~ /^-/ || (wrapper == "timeout" && w ~ /^[0-9.]+[smhd]?$/) || w ~ /^[A-Za-z_][A-Za-z0-9_]*=/) { plain = 1; return }
+    if (option_value) { option_value = 0; plain = 1; return }
+    if (w ~ /^-/ || (wrapper == "timeout" && w ~ /^[0-9.]+[smhd]?$/) || w ~ /^[A-Za-z_][A-Za-z0-9_]*=/) {
+      option_value = (wrapper ":" w) ~ /^(env:-[uC]|timeout:-[sk]|sudo:-[ug]|nice:-n)$/
+      plain = 1; return
+    }
     wrapper = ""
   }
   if (w ~ /^[A-Za-z_][A-Za-z0-9_]*\+?=/) { plain = 1; return }  # an assignment before the command
