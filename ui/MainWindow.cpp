@@ -89,9 +89,9 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 // On Wayland, coming into sight and going out of it count as restoring and minimising.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Expose && watched == windowHandle() &&
-      windowHandle()->isExposed() != std::exchange(wasExposed_, windowHandle()->isExposed())) {
-    game_.Form_Resize();
+  if (event->type() == QEvent::Expose && watched == windowHandle()) {
+    const bool exposed = windowHandle()->isExposed();
+    if (std::exchange(wasExposed_, exposed) != exposed) game_.Form_Resize();
   }
   return QMainWindow::eventFilter(watched, event);
 }
