@@ -11,6 +11,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 source "$(dirname "${BASH_SOURCE[0]}")/weston.sh"
 e2e_begin "$@"
+stop_wm  # under openbox, weston's pointer does not follow xdotool's
 start_weston x11
 export QT_QPA_PLATFORM=wayland
 
@@ -43,7 +44,11 @@ out_of_sight_round_trip() {
 
 pause() { press "$OUTPUT" ctrl+p; }
 resume() { press "$OUTPUT" Return; }
-minimise() { click "$OUTPUT" $((BAR_X + MINIMISE_DX)) $((BAR_Y + MINIMISE_DY)); }
+# weston follows the pointer only once it has come in from outside weston's window.
+minimise() {
+  xdotool mousemove 1020 760 && sleep 0.3
+  click "$OUTPUT" $((BAR_X + MINIMISE_DX)) $((BAR_Y + MINIMISE_DY))
+}
 switch_back() { press "$OUTPUT" super+Tab; }
 
 log "run 1: welcome window and PLAY"
