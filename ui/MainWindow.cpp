@@ -1,10 +1,13 @@
 #include "ui/MainWindow.h"
 
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QWindow>
 #include <functional>
+#include <utility>
 
 #include "ui/BoardView.h"
 #include "ui/Colors.h"
@@ -16,6 +19,11 @@ namespace {
 // What the designed outer size spends on borders, caption and menu bar.
 constexpr int FrameTwipsWide = 90;
 constexpr int FrameTwipsHigh = 660;
+
+bool OnWayland() {
+  static const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+  return wayland;
+}
 }  // namespace
 
 MainWindow::MainWindow(frmMain& game, QWidget* parent)
@@ -63,11 +71,31 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   board_->showChanges();
 }
 
+bool MainWindow::isOutOfSight() const {
+  return isMinimized() || (OnWayland() && windowHandle() && !windowHandle()->isExposed());
+}
+
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
   game_.Form_Resize();
   board_->showChanges();
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (OnWayland() && !std::exchange(watchingExposure_, true)) {
+    windowHandle()->installEventFilter(this);
+  }
+}
+
+// On Wayland, coming into sight and going out of it count as restoring and minimising.
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose && watched == windowHandle()) {
+    const bool exposed = windowHandle()->isExposed();
+    if (std::exchange(wasExposed_, exposed) != exposed) game_.Form_Resize();
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 // Closing the game window ends the program; the game never cancels it.

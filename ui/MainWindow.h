@@ -22,6 +22,10 @@ class MainWindow : public QMainWindow {
   // once the designed frame and menu bar are taken off.
   void setOuterTwips(int width, int height);
   [[nodiscard]] BoardView* board() const { return board_; }
+  // Minimised, or on native Wayland out of the player's sight: Wayland never reports
+  // a minimised window, but the compositor stops drawing it and Qt then marks it
+  // unexposed. Elsewhere an unexposed window is only covered, and the clock runs on.
+  [[nodiscard]] bool isOutOfSight() const;
 
   QAction* mnuNewGame = nullptr;
   QAction* mnuPauseGame = nullptr;
@@ -32,6 +36,8 @@ class MainWindow : public QMainWindow {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -40,6 +46,8 @@ class MainWindow : public QMainWindow {
 
   frmMain& game_;
   BoardView* board_;
+  bool watchingExposure_ = false;
+  bool wasExposed_ = false;
 };
 
 }  // namespace glimmerix

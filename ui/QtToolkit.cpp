@@ -101,10 +101,10 @@ void QtToolkit::SetVisible(Form form, bool visible) {
 
 // The game knows three states; a full-screen window counts as maximised.
 int QtToolkit::WindowState(Form form) const {
-  const QWidget* w = form == Form::Main ? static_cast<QWidget*>(main_.get()) : over_.get();
-  if (!w) return Normal;
-  if (w->isMinimized()) return Minimized;
-  return w->isMaximized() || w->isFullScreen() ? Maximized : Normal;
+  if (form == Form::Over) return over_ && over_->isMinimized() ? Minimized : Normal;
+  if (!main_) return Normal;
+  if (main_->isOutOfSight()) return Minimized;
+  return main_->isMaximized() || main_->isFullScreen() ? Maximized : Normal;
 }
 
 void QtToolkit::SetWindowState(Form form, int state) {

@@ -2,13 +2,16 @@
 
 #include "ui/Pictures.h"
 #include "ui/QtToolkit.h"
+#include "ui/StartUp.h"
 #include "ui/WindowLook.h"
 #include "ui/frmSplash.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Glimmerix"));
   QApplication::setApplicationVersion(QStringLiteral("1.00"));
+  glimmerix::AnswerHelpAndVersion(argc, argv);
+  glimmerix::PreferX11(argc, argv);
+  const auto app = glimmerix::OpenDisplay(argc, argv);
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Glimmerix"));
   QApplication::setWindowIcon(glimmerix::WindowIcon());
   // Between the welcome window and the game window none is open; the game alone

@@ -16,6 +16,7 @@ GAME_RUNS=0
 XVFB_PID=""
 WM_PID=""
 A11Y_PID=""
+COMPOSITOR_PID=""  # a Wayland compositor a test started (weston.sh)
 DISPLAY_NUM=""
 RUNTIME_DIR=""
 WIN=""  # set by wait_window
@@ -56,6 +57,7 @@ e2e_cleanup() {
   trap - EXIT
   stop_game
   stop_accessibility_bus
+  [[ -n "$COMPOSITOR_PID" ]] && kill "$COMPOSITOR_PID" 2>/dev/null && wait "$COMPOSITOR_PID" 2>/dev/null
   [[ -n "$WM_PID" ]] && kill "$WM_PID" 2>/dev/null && wait "$WM_PID" 2>/dev/null
   if [[ -n "$XVFB_PID" ]]; then
     kill "$XVFB_PID" 2>/dev/null
@@ -383,6 +385,29 @@ clock_check() {
     fail "$what: the clock ran only ~$ran ms in $wall ms (bar $2 -> $4 px), expected ~$expected ms"
   ((ran <= expected + 1000)) ||
     fail "$what: the clock ran ~$ran ms in $wall ms (bar $2 -> $4 px) though it should have stood still for $6 ms"
+}
+
+# minimise_round_trip ID: minimising the game window stops the clock for as long as
+# it stays minimised; restoring it gives it the keyboard and starts the clock again.
+minimise_round_trip() {
+  local game=$1 b1 t1 t_min t_restore
+  bar_length "$game" minimise-before
+  b1=$BAR t1=$BAR_MS
+  xdotool windowminimize --sync "$game" || fail "xdotool could not minimise the game window"
+  t_min=$(now_ms)
+  wait_hidden "$game" 2 "the minimised game window"
+  sleep 4
+  require_alive "while minimised"
+  wmctrl -i -a "$game" || fail "wmctrl could not restore the game window"
+  t_restore=$(now_ms)
+  wait_shown "$game" 3 "the restored game window"
+  wait_focus "$game" 3 "the restored game window"
+  bar_length "$game" minimise-after
+  clock_check "minimised for 4 s" "$b1" "$t1" "$BAR" "$BAR_MS" $((t_restore - t_min))
+  b1=$BAR t1=$BAR_MS
+  idle 2
+  bar_length "$game" minimise-later
+  clock_check "the clock after restoring" "$b1" "$t1" "$BAR" "$BAR_MS" 0
 }
 
 # wait_exit SECONDS [WHAT]: waits for the program to end and sets GAME_RC.

@@ -188,24 +188,7 @@ idle 2
 bar_length "$GAME" new-game-running
 clock_check "the clock after Ctrl+N" "$new_bar" "$new_ms" "$BAR" "$BAR_MS" 0
 
-# Minimise and restore.
-bar_length "$GAME" minimise-before
-b1=$BAR t1=$BAR_MS
-xdotool windowminimize --sync "$GAME" || fail "xdotool could not minimise the game window"
-t_min=$(now_ms)
-wait_hidden "$GAME" 2 "the minimised game window"
-sleep 4
-require_alive "while minimised"
-wmctrl -i -a "$GAME" || fail "wmctrl could not restore the game window"
-t_restore=$(now_ms)
-wait_shown "$GAME" 3 "the restored game window"
-wait_focus "$GAME" 3 "the restored game window"
-bar_length "$GAME" minimise-after
-clock_check "minimised for 4 s" "$b1" "$t1" "$BAR" "$BAR_MS" $((t_restore - t_min))
-b1=$BAR t1=$BAR_MS
-idle 2
-bar_length "$GAME" minimise-later
-clock_check "the clock after restoring" "$b1" "$t1" "$BAR" "$BAR_MS" 0
+minimise_round_trip "$GAME"
 
 # Exit ends the program at once.
 press "$GAME" ctrl+x
