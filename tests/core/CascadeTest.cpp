@@ -164,6 +164,9 @@ TEST_F(CascadeTest, EachYieldShowsTheNextStepOfEveryWave) {
     EXPECT_EQ(game.lblscore.Caption, std::to_string(cascade.score));
     EXPECT_EQ(game.linTime.X2, cascade.bar);
     EXPECT_TRUE(toolkit.boxes.empty());
+    EXPECT_EQ(game.Picked[1], NoCell);
+    EXPECT_EQ(game.SavedPick, NoCell);
+    EXPECT_EQ(RedFrames(), 0);
     toolkit.onEveryYield = nullptr;
   }
 }

@@ -62,6 +62,9 @@ TEST_F(CommandsTest, MinimisingStopsTheClockAndRestoringStartsIt) {
   toolkit.state[Form::Main] = Minimized;
   game.Form_Resize();
   EXPECT_FALSE(toolkit.timelineEnabled);
+  toolkit.state[Form::Main] = 2;  // maximised: no change
+  game.Form_Resize();
+  EXPECT_FALSE(toolkit.timelineEnabled);
   toolkit.state[Form::Main] = Normal;
   game.Form_Resize();
   EXPECT_TRUE(toolkit.timelineEnabled);

@@ -13,15 +13,6 @@ struct ScoreTest : GameTest {
   }
 };
 
-TEST_F(ScoreTest, ARunOfThreeScoresThirtyAndGrowsTheBar) {
-  game.ScoringOn = true;
-  game.linTime.X2 = 1000;
-  RemoveThree();
-  EXPECT_EQ(game.Score, 30);
-  EXPECT_EQ(game.lblscore.Caption, "30");
-  EXPECT_EQ(game.linTime.X2, 1150.0f);
-}
-
 TEST_F(ScoreTest, TheBonusIsPaidAtTheGemThatReachesTheThreshold) {
   game.ScoringOn = true;
   for (auto [bar, score, barAfter] : {std::tuple{4735.0f, 330, 2500.0f},  // first gem: 4785
