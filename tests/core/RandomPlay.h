@@ -12,18 +12,23 @@ namespace glimmerix::testing {
 // menu commands, Esc, minimise and restore, and YES when the game is over. Events
 // arrive between others and, nested up to a bounded depth, at the game's yields,
 // as the real event loop would deliver them. After every outermost event it checks
-// what must always hold and reports the first broken rule; a box saying no move is
-// left is checked against the board behind it.
+// what must always hold and reports the first broken rule; so it does at every yield,
+// and a box saying no move is left is checked against the board behind it.
 class RandomPlay {
  public:
   explicit RandomPlay(std::uint64_t seed, int maxDepth = 3) : chance_(seed), maxDepth_(maxDepth) {
     random_.Randomize(static_cast<float>(seed % 86400));
     toolkit_.clock = static_cast<float>(seed % 86400);
-    toolkit_.onEveryYield = [this] { MaybeNested(); };
+    toolkit_.onEveryYield = [this] {
+      // No exchange is half made and no check is trying pairs when the game yields.
+      if (game_.SavedPick != NoCell) brokenInside_ = "SavedPick set at a yield";
+      if (game_.TestingMoves) brokenInside_ = "TestingMoves set at a yield";
+      MaybeNested();
+    };
     toolkit_.whileBoxOpen = [this] {
       ++boxes_;
       if (toolkit_.boxes.back().title == "No More Moves" && !Moves(game_.Cells, 1).empty()) {
-        brokenInBox_ = "no more moves, but the board has one";
+        brokenInside_ = "no more moves, but the board has one";
       }
     };
     game_.Form_Load();
@@ -116,7 +121,7 @@ class RandomPlay {
   }
 
   std::string Check(bool nothingNested) {
-    if (!brokenInBox_.empty()) return brokenInBox_;
+    if (!brokenInside_.empty()) return brokenInside_;
     int red = 0;
     for (std::int16_t cell = 0; cell < CellCount; ++cell) {
       const Cell& c = game_.Cells[cell];
@@ -163,7 +168,7 @@ class RandomPlay {
   int games_ = 0;
   int deals_ = 0;
   int eventsRun_ = 0;
-  std::string brokenInBox_;
+  std::string brokenInside_;  // a rule broken inside the event, at a yield or in a box
   std::int16_t lastScore_ = 0;
   double lastTime_ = 0;
   FakeToolkit toolkit_;
