@@ -70,40 +70,105 @@ TEST_F(CascadeTest, RemovingWithoutMarksStillYieldsTwice) {
   EXPECT_EQ(toolkit.yields, 2);
 }
 
-// What the player sees of one wave, yield by yield, after an exchange that stands.
-TEST_F(CascadeTest, EachYieldShowsTheNextStepOfTheWave) {
-  Deal(FirstPairMove);
-  std::vector<std::string> painted;
-  toolkit.onEveryYield = [&] { painted.push_back(Show(game.Cells)); };
-  random.kinds = {1, 1, 2};  // the refill of column A, top down; it leaves a move
-  Click(0);
-  Click(8);
-  const std::string rest = "34123412\n12341234\n34123412\n12341234\n34123412\n";
-  ASSERT_GE(painted.size(), 5u);
-  EXPECT_EQ(painted[0], "71341234\n74123412\n72341234\n" + rest);  // exchanged, run still there
-  EXPECT_EQ(painted[1], ".1341234\n.4123412\n.2341234\n" + rest);  // run gone
-  EXPECT_EQ(painted[2], painted[1]);
-  EXPECT_EQ(painted[3], painted[1]);  // column A had nothing above the run to fall
-  EXPECT_EQ(painted[4], painted[1]);
-  EXPECT_EQ(Show(game.Cells), "11341234\n14123412\n22341234\n" + rest);
-  EXPECT_EQ(game.Score, 30);
-  EXPECT_EQ(game.linTime.X2, 4635.0f);
-  EXPECT_EQ(game.Picked[1], NoCell);
-  EXPECT_EQ(RedFrames(), 0);
-}
+// A board set off by an exchange (or, with no exchange, by the deal), the kinds its
+// refills draw, and for each wave the board with its runs, with the runs gone and
+// with the gems fallen; then the settled board, the score and the bar.
+struct Cascade {
+  Picture board;
+  int first, second;  // NoCell: the deal settles the board
+  std::deque<int> refills;
+  std::vector<std::array<const char*, 3>> waves;
+  const char* settled;
+  int score;
+  float bar;
+};
 
-TEST_F(CascadeTest, ARefillThatFormsARunStartsTheNextWaveAndScoresIt) {
-  Deal(FirstPairMove);
-  random.kinds = {4, 4, 4, 1, 5, 6};  // the first refill forms 4-4-4 down column A
-  Click(0);
-  Click(8);
-  // The sixth gem takes the bar from 4735 to 4785: a bonus, and the bar starts again.
-  EXPECT_EQ(game.Score, 360);
-  EXPECT_EQ(game.linTime.X2, 2400.0f);
-  EXPECT_EQ(toolkit.yields, 10);
-  EXPECT_EQ(std::count(toolkit.log.begin(), toolkit.log.end(), "MsgBox No More Moves"), 0);
-  EXPECT_TRUE(AllShownAndUntagged());
-  EXPECT_FALSE(HoldsRun());
+// What the player sees, yield by yield: the deal's board once; then in every wave the
+// runs, the gaps twice (end of removing, start of falling), the fallen gems twice
+// (end of falling, start of refilling). The refill shows at the next wave or at the end.
+TEST_F(CascadeTest, EachYieldShowsTheNextStepOfEveryWave) {
+  const std::vector<Cascade> cascades{
+      {.board = {"12341234", "34123412", "12341234", "34123512", "12355234", "34123412", "12341234",
+                 "34123412"},
+       .first = 44,  // F4 with F3 above it: a run across row 4, three columns fall a row
+       .second = 43,
+       .refills = {6, 7, 6},
+       .waves = {{"12341234 34123412 12341234 34123212 12355534 34123412 12341234 34123412",
+                  "12341234 34123412 12341234 34123212 123...34 34123412 12341234 34123412",
+                  "123...34 34141212 12323434 34141212 12323234 34123412 12341234 34123412"}},
+       .settled = "12367634 34141212 12323434 34141212 12323234 34123412 12341234 34123412",
+       .score = 30,
+       .bar = 4635},
+      {.board = {"12341234", "34123412", "12341234", "34123415", "12341235", "34123452", "12341234",
+                 "34123412"},
+       .first = 53,  // G5 with H5: a run down column H, the gems above fall three rows
+       .second = 61,
+       .refills = {6, 7, 6},
+       .waves = {{"12341234 34123412 12341234 34123415 12341235 34123425 12341234 34123412",
+                  "12341234 34123412 12341234 3412341. 1234123. 3412342. 12341234 34123412",
+                  "1234123. 3412341. 1234123. 34123414 12341232 34123424 12341234 34123412"}},
+       .settled = "12341236 34123417 12341236 34123414 12341232 34123424 12341234 34123412",
+       .score = 30,
+       .bar = 4635},
+      {.board = {"12341234", "34123412", "12241234", "54123412", "52341234", "35123412", "12341234",
+                 "34123412"},
+       .first = 13,  // B5 with A5: a run down column A; its refill lines up row 2
+       .second = 5,
+       .refills = {6, 7, 2, 5, 6, 5},
+       .waves = {{"12341234 34123412 12241234 54123412 52341234 53123412 12341234 34123412",
+                  "12341234 34123412 12241234 .4123412 .2341234 .3123412 12341234 34123412",
+                  ".2341234 .4123412 .2241234 14123412 32341234 13123412 12341234 34123412"},
+                 {"62341234 74123412 22241234 14123412 32341234 13123412 12341234 34123412",
+                  "62341234 74123412 ...41234 14123412 32341234 13123412 12341234 34123412",
+                  "...41234 62323412 74141234 14123412 32341234 13123412 12341234 34123412"}},
+       .settled = "56541234 62323412 74141234 14123412 32341234 13123412 12341234 34123412",
+       .score = 360,  // the sixth gem, the last of the second run, pays the bonus
+       .bar = 2400},
+      {.board = {"12341235", "34123415", "12341235", "34123415", "12366635", "34123415", "12341235",
+                 "34123415"},
+       .first = NoCell,  // dealt with all of column H and a run across row 4: no points
+       .second = NoCell,
+       .refills = {6, 7, 6, 1, 3, 1, 3, 2, 4, 2, 4},
+       .waves = {{"12341235 34123415 12341235 34123415 12366635 34123415 12341235 34123415",
+                  "1234123. 3412341. 1234123. 3412341. 123...3. 3412341. 1234123. 3412341.",
+                  "123...3. 3414121. 1232343. 3414121. 1232343. 3412341. 1234123. 3412341."}},
+       .settled = "12367631 34141213 12323431 34141213 12323432 34123414 12341232 34123414",
+       .score = 0,
+       .bar = 4485},
+  };
+  for (const Cascade& cascade : cascades) {
+    SCOPED_TRACE(Show(cascade.board));
+    std::vector<std::string> expected;
+    if (cascade.first == NoCell) {
+      random.kinds = KindsOf(cascade.board);
+      expected.push_back(Flat(cascade.board));
+    } else {
+      Deal(cascade.board);
+    }
+    for (const auto& [marked, gone, fallen] : cascade.waves) {
+      expected.insert(expected.end(), {marked, gone, gone, fallen, fallen});
+    }
+    std::vector<std::string> painted;
+    toolkit.onEveryYield = [&] { painted.push_back(Flat(game.Cells)); };
+    random.kinds.insert(random.kinds.end(), cascade.refills.begin(), cascade.refills.end());
+    if (cascade.first == NoCell) {
+      game.Form_Load();
+    } else {
+      Click(static_cast<std::int16_t>(cascade.first));
+      Click(static_cast<std::int16_t>(cascade.second));
+    }
+    EXPECT_EQ(painted, expected);
+    EXPECT_EQ(Flat(game.Cells), cascade.settled);
+    EXPECT_TRUE(AllShownAndUntagged());
+    EXPECT_EQ(game.Score, cascade.score);
+    EXPECT_EQ(game.lblscore.Caption, std::to_string(cascade.score));
+    EXPECT_EQ(game.linTime.X2, cascade.bar);
+    EXPECT_TRUE(toolkit.boxes.empty());
+    EXPECT_EQ(game.Picked[1], NoCell);
+    EXPECT_EQ(game.SavedPick, NoCell);
+    EXPECT_EQ(RedFrames(), 0);
+    toolkit.onEveryYield = nullptr;
+  }
 }
 
 }  // namespace

@@ -5,45 +5,47 @@ namespace {
 
 using CommandsTest = GameTest;
 
-TEST_F(CommandsTest, BoxesHideTheBoardAndStopTheClockWhileOpen) {
+constexpr auto HowToPlay =
+    "The object of Glimmerix is to create horizontal or vertical rows of three or more identical "
+    "stones as quickly as possible.  This is accomplished by swapping adjacent gems.  To swap two "
+    "gems, click on both of the gems to be moved.  Gems can be swapped only if doing so creates a "
+    "row of three or more identical stones.  The larger the row that you create, the greater the "
+    "number of points that you earn.  When a row of gems is created, that row disappears and new "
+    "gems fall into its place.  Sometimes that causes more rows of gems to be created, earning "
+    "you additional points.\r\n\r\nYou have only 90 seconds to play each game.  As you play, the "
+    "blue bonus bar gets smaller, but every time that you create a row, the blue bar gets a "
+    "little larger.  You will receive 300 bonus points if you can get the blue bar to reach the "
+    "right edge of the board.  Good luck!";
+
+// Each box hides the board and stops the clock while it is open; the game then goes
+// on where it stood.
+TEST_F(CommandsTest, BoxesSayTheirTextWhileTheBoardIsHiddenAndTheClockStopped) {
   Deal(Stuck);
   game.tmrTimeline_Timer();
   const Board board = game.Cells;
-  const double time = game.TimeLeft;
+  const GameState state = State();
   toolkit.whileBoxOpen = [&] {
     EXPECT_FALSE(toolkit.timelineEnabled);
     EXPECT_FALSE(toolkit.visible[Form::Main]);
   };
-  for (auto command :
-       {&frmMain::mnuPauseGame_Click, &frmMain::mnuHow_Click, &frmMain::mnuAbout_Click}) {
+  for (auto [command, title, prompt] :
+       {std::tuple{&frmMain::mnuPauseGame_Click, "Glimmerix",
+                   "Glimmerix is paused.  Click OK to unpause the game."},
+        {&frmMain::mnuHow_Click, "How to Play Glimmerix", HowToPlay},
+        {&frmMain::mnuAbout_Click, "About Glimmerix",
+         "Glimmerix 1.00\r\nWritten and drawn by the Glimmerix developers."}}) {
     toolkit.log.clear();
+    toolkit.boxes.clear();
     (game.*command)();
-    EXPECT_EQ(toolkit.log[0], "Clock off");
-    EXPECT_EQ(toolkit.log[1], "Main Hidden");
-    EXPECT_EQ(toolkit.log[3], "Main Visible");
-    EXPECT_EQ(toolkit.log[4], "Clock on");
+    EXPECT_EQ(toolkit.log,
+              (std::vector<std::string>{"Clock off", "Main Hidden", std::string("MsgBox ") + title,
+                                        "Main Visible", "Clock on"}));
+    ASSERT_EQ(toolkit.boxes.size(), 1u);
+    EXPECT_EQ(toolkit.boxes[0].title, title);
+    EXPECT_EQ(toolkit.boxes[0].prompt, prompt);
   }
   EXPECT_EQ(game.Cells, board);
-  EXPECT_EQ(game.TimeLeft, time);
-}
-
-TEST_F(CommandsTest, TheBoxesSayWhatTheGameSays) {
-  game.mnuPauseGame_Click();
-  game.mnuHow_Click();
-  game.mnuAbout_Click();
-  ASSERT_EQ(toolkit.boxes.size(), 3u);
-  EXPECT_EQ(toolkit.boxes[0].title, "Glimmerix");
-  EXPECT_EQ(toolkit.boxes[0].prompt, "Glimmerix is paused.  Click OK to unpause the game.");
-  EXPECT_EQ(toolkit.boxes[1].title, "How to Play Glimmerix");
-  const std::string& how = toolkit.boxes[1].prompt;
-  EXPECT_EQ(how.rfind("The object of Glimmerix is to create horizontal", 0), 0u);
-  EXPECT_NE(how.find("additional points.\r\n\r\nYou have only 90 seconds"), std::string::npos);
-  EXPECT_TRUE(how.ends_with("right edge of the board.  Good luck!"));
-  EXPECT_EQ(how.find("\r\n"), how.rfind("\r\n") - 2) << "one empty line between the paragraphs";
-  EXPECT_EQ(toolkit.boxes[2].title, "About Glimmerix");
-  const std::string& about = toolkit.boxes[2].prompt;
-  EXPECT_EQ(std::count(about.begin(), about.end(), '\n'), 1);
-  EXPECT_NE(about.find("\r\n"), std::string::npos);
+  EXPECT_EQ(State(), state);
 }
 
 TEST_F(CommandsTest, EscapePausesAndOtherKeysDoNothing) {

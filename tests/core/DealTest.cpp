@@ -5,72 +5,59 @@ namespace {
 
 using DealTest = GameTest;
 
+// A game in the middle of play, with every flag and pick the deal has to reset.
 TEST_F(DealTest, StartsEveryGameFromTheSameState) {
   game.Score = 1200;
+  game.lblscore.Caption = "1200";
   game.TimeLeft = 12.3;
+  game.lblDisplayTime.Caption = "12.3";
   game.linTime.X2 = 100;
-  game.Picked = {0, 9, 10};
-  game.Cells[9].Frame = FrameLook::Picked;
+  game.Picked = {0, 7, 10};
+  game.SavedPick = 7;
+  game.ScoringOn = game.TestingMoves = game.MoveFound = true;
+  game.Cells[7].Frame = game.Cells[56].Frame = FrameLook::Picked;  // the corners A7 and H0
   game.Cells[20].Tag = CellTag::A;
   random.kinds = KindsOf(FirstPairMove);
+  GameState dealt{0, "0", 90.0, "90.0", 4485, {NoCell, NoCell, NoCell}, true, false, false, true};
   toolkit.atYield[1] = [&] {  // the board as first painted
     EXPECT_EQ(Show(game.Cells), Show(FirstPairMove));
     EXPECT_TRUE(AllShownAndUntagged());
     EXPECT_EQ(RedFrames(), 0);
-    EXPECT_FALSE(game.ScoringOn);
+    EXPECT_EQ(State(), dealt);
   };
   game.Form_Load();
   EXPECT_EQ(toolkit.yields, 1);
-  EXPECT_EQ(game.Score, 0);
-  EXPECT_EQ(game.lblscore.Caption, "0");
-  EXPECT_EQ(game.TimeLeft, 90.0);
-  EXPECT_EQ(game.lblDisplayTime.Caption, "90.0");
-  EXPECT_EQ(game.linTime.X2, 4485.0f);
-  EXPECT_EQ(game.Picked[1], NoCell);
-  EXPECT_EQ(game.Picked[2], NoCell);
-  EXPECT_EQ(game.SavedPick, NoCell);
-  EXPECT_TRUE(game.ScoringOn);
-  EXPECT_FALSE(game.TestingMoves);
-  EXPECT_TRUE(toolkit.timelineEnabled);
+  EXPECT_EQ(State(), dealt);
   EXPECT_EQ(toolkit.size, std::make_pair(4890, 6270));
-  EXPECT_EQ(toolkit.log.front(), "Clock on");
-  EXPECT_EQ(toolkit.log.back(), "DoEvents");
+  EXPECT_EQ(toolkit.log, (std::vector<std::string>{"Clock on", "Main Show", "DoEvents"}));
 }
 
+// Games started at different times of day get different boards; the same time of day
+// gives the same board again.
 TEST_F(DealTest, ReseedsFromTheTimeOfDayAtEveryDeal) {
-  toolkit.clock = 100.25f;
-  game.Form_Load();
-  toolkit.clock = 200.5f;
-  game.Form_Load();
-  EXPECT_EQ(random.seeds, (std::vector<float>{100.25f, 200.5f}));
+  std::vector<std::string> boards;
+  for (float clock : {100.25f, 200.5f, 100.25f}) {
+    toolkit.clock = clock;
+    game.Form_Load();
+    boards.push_back(Flat(game.Cells));
+  }
+  EXPECT_EQ(random.seeds, (std::vector<float>{100.25f, 200.5f, 100.25f}));
+  EXPECT_NE(boards[0], boards[1]);
+  EXPECT_EQ(boards[0], boards[2]);
 }
 
-TEST_F(DealTest, DrawsEveryKindAndNothingElse) {
-  std::array<int, GemKinds + 1> seen{};
+TEST_F(DealTest, DrawsAllSevenKindsAndNothingElse) {
+  std::array<int, 9> seen{};
   for (int deal = 0; deal < 50; ++deal) {
     toolkit.clock = 1000.0f + deal;
     game.Form_Load();
     for (const Cell& cell : game.Cells) {
       ASSERT_GE(cell.Kind, 1);
-      ASSERT_LE(cell.Kind, GemKinds);
+      ASSERT_LE(cell.Kind, 7);
       ++seen[cell.Kind];
     }
   }
-  for (int kind = 1; kind <= GemKinds; ++kind) EXPECT_GT(seen[kind], 300) << "kind " << kind;
-}
-
-TEST_F(DealTest, RunsOfTheDealtBoardVanishWithoutScoring) {
-  std::deque<int> kinds = KindsOf({"55541234", "34123412", "12341234", "34123412", "12341234",
-                                   "34123412", "12341234", "34123412"});
-  kinds.insert(kinds.end(), {6, 7, 6});  // the refill of row 0 in columns A to C
-  random.kinds = kinds;
-  game.Form_Load();
-  EXPECT_EQ(game.Score, 0);
-  EXPECT_EQ(game.lblscore.Caption, "0");
-  EXPECT_EQ(game.linTime.X2, 4485.0f);
-  EXPECT_TRUE(AllShownAndUntagged());
-  EXPECT_FALSE(HoldsRun());
-  EXPECT_TRUE(game.ScoringOn);
+  for (int kind = 1; kind <= 7; ++kind) EXPECT_GT(seen[kind], 300) << "kind " << kind;
 }
 
 TEST_F(DealTest, AHiddenCellStaysHiddenUntilARefill) {
@@ -80,17 +67,6 @@ TEST_F(DealTest, AHiddenCellStaysHiddenUntilARefill) {
   game.Form_Load();
   EXPECT_EQ(toolkit.yields, 1);
   EXPECT_FALSE(game.Cells[12].Visible);
-}
-
-TEST_F(DealTest, NewGameTakesBackAPick) {
-  Deal(FirstPairMove);
-  Click(9);
-  ASSERT_EQ(game.Cells[9].Frame, FrameLook::Picked);
-  game.mnuNewGame_Click();
-  EXPECT_EQ(RedFrames(), 0);
-  EXPECT_EQ(game.Picked[1], NoCell);
-  Click(9);
-  EXPECT_EQ(game.Picked[1], 9);
 }
 
 }  // namespace

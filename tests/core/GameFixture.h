@@ -26,6 +26,25 @@ inline std::deque<int> KindsOf(const Picture& picture) {
   return kinds;
 }
 
+// Everything a deal, a check or an exchange sets besides the board and its frames.
+struct GameState {
+  std::int16_t Score;
+  std::string ScoreLabel;
+  double TimeLeft;
+  std::string TimeLabel;
+  float Bar;
+  std::array<std::int16_t, 3> Picks;  // Picked(1), Picked(2), SavedPick
+  bool ScoringOn, TestingMoves, MoveFound, ClockOn;
+
+  friend bool operator==(const GameState&, const GameState&) = default;
+  friend void PrintTo(const GameState& s, std::ostream* os) {
+    *os << "Score " << s.Score << " \"" << s.ScoreLabel << "\", time " << s.TimeLeft << " \""
+        << s.TimeLabel << "\", bar " << s.Bar << ", picks " << s.Picks[0] << " " << s.Picks[1]
+        << " " << s.Picks[2] << ", scoring " << s.ScoringOn << ", testing " << s.TestingMoves
+        << ", move found " << s.MoveFound << ", clock " << s.ClockOn;
+  }
+};
+
 struct GameTest : ::testing::Test {
   FakeToolkit toolkit;
   ScriptedRandom random;
@@ -40,13 +59,13 @@ struct GameTest : ::testing::Test {
     toolkit.yields = 0;
   }
   void Click(std::int16_t cell) { game.lblColumn_Click(ColumnOf(cell), RowOf(cell)); }
-  [[nodiscard]] bool HoldsRun() {
-    Board copy = game.Cells;
-    const bool testing = std::exchange(game.TestingMoves, true);
-    game.FindMatches();
-    game.TestingMoves = testing;
-    game.Cells = copy;
-    return game.MatchFound;
+  [[nodiscard]] bool HoldsRun() const { return HasRun(game.Cells); }
+  [[nodiscard]] GameState State() const {
+    return {game.Score,      game.lblscore.Caption,
+            game.TimeLeft,   game.lblDisplayTime.Caption,
+            game.linTime.X2, {game.Picked[1], game.Picked[2], game.SavedPick},
+            game.ScoringOn,  game.TestingMoves,
+            game.MoveFound,  toolkit.timelineEnabled};
   }
   [[nodiscard]] int RedFrames() const {
     int red = 0;

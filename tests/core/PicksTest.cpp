@@ -64,34 +64,5 @@ TEST_F(PicksTest, AnExchangeWithoutARunIsUndoneUnseen) {
   EXPECT_EQ(game.Picked[1], 5);
 }
 
-TEST_F(PicksTest, AnExchangeThatMakesARunStandsWhicheverGemMakesIt) {
-  for (auto [first, second] : {std::pair{0, 8}, {8, 0}}) {
-    Deal(FirstPairMove);
-    Click(static_cast<std::int16_t>(first));
-    Click(static_cast<std::int16_t>(second));
-    EXPECT_TRUE(game.MoveFound);
-    EXPECT_EQ(game.Score, 30);
-    EXPECT_EQ(game.linTime.X2, 4635.0f);
-    EXPECT_EQ(game.Picked[1], NoCell);
-    EXPECT_EQ(game.SavedPick, NoCell);
-    EXPECT_EQ(RedFrames(), 0);
-    EXPECT_TRUE(AllShownAndUntagged());
-    EXPECT_FALSE(HoldsRun());
-  }
-}
-
-TEST_F(PicksTest, WhileTestingMovesAnExchangeIsOnlyTried) {
-  Deal(FirstPairMove);
-  const Board before = game.Cells;
-  game.TestingMoves = true;
-  Click(0);
-  Click(8);
-  EXPECT_TRUE(game.MoveFound);
-  EXPECT_EQ(game.Cells, before);
-  EXPECT_EQ(game.Picked[1], NoCell);
-  EXPECT_EQ(game.SavedPick, NoCell);
-  EXPECT_EQ(toolkit.yields, 0);
-}
-
 }  // namespace
 }  // namespace glimmerix::testing

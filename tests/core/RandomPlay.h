@@ -12,14 +12,25 @@ namespace glimmerix::testing {
 // menu commands, Esc, minimise and restore, and YES when the game is over. Events
 // arrive between others and, nested up to a bounded depth, at the game's yields,
 // as the real event loop would deliver them. After every outermost event it checks
-// what must always hold and reports the first broken rule.
+// what must always hold and reports the first broken rule; so it does at every yield,
+// and a box saying no move is left is checked against the board behind it.
 class RandomPlay {
  public:
   explicit RandomPlay(std::uint64_t seed, int maxDepth = 3) : chance_(seed), maxDepth_(maxDepth) {
     random_.Randomize(static_cast<float>(seed % 86400));
     toolkit_.clock = static_cast<float>(seed % 86400);
-    toolkit_.onEveryYield = [this] { MaybeNested(); };
-    toolkit_.whileBoxOpen = [this] { ++boxes_; };
+    toolkit_.onEveryYield = [this] {
+      // No exchange is half made and no check is trying pairs when the game yields.
+      if (game_.SavedPick != NoCell) brokenInside_ = "SavedPick set at a yield";
+      if (game_.TestingMoves) brokenInside_ = "TestingMoves set at a yield";
+      MaybeNested();
+    };
+    toolkit_.whileBoxOpen = [this] {
+      ++boxes_;
+      if (toolkit_.boxes.back().title == "No More Moves" && !Moves(game_.Cells, 1).empty()) {
+        brokenInside_ = "no more moves, but the board has one";
+      }
+    };
     game_.Form_Load();
     NewGameStarted();
   }
@@ -27,8 +38,9 @@ class RandomPlay {
   // Runs events until one breaks a rule; returns what broke, or "" after all ran.
   std::string Play(int events) {
     for (int event = 0; event < events; ++event) {
+      const int before = eventsRun_;
       RunEvent();
-      if (std::string broken = Check(); !broken.empty()) {
+      if (std::string broken = Check(eventsRun_ - before == 1); !broken.empty()) {
         return "event " + std::to_string(event) + ": " + broken + "\n" + Show(game_.Cells);
       }
     }
@@ -50,6 +62,7 @@ class RandomPlay {
   // window takes no clicks or keys, and a stopped clock does not tick.
   void RunEvent() {
     ++depth_;
+    ++eventsRun_;
     const bool mainUp = toolkit_.visible[Form::Main] && toolkit_.state[Form::Main] == Normal;
     const std::int16_t cell = static_cast<std::int16_t>(Roll(CellCount));
     switch (Roll(20)) {
@@ -107,7 +120,8 @@ class RandomPlay {
     lastTime_ = game_.TimeLeft;
   }
 
-  std::string Check() {
+  std::string Check(bool nothingNested) {
+    if (!brokenInside_.empty()) return brokenInside_;
     int red = 0;
     for (std::int16_t cell = 0; cell < CellCount; ++cell) {
       const Cell& c = game_.Cells[cell];
@@ -127,8 +141,16 @@ class RandomPlay {
     if (!game_.ScoringOn) return "ScoringOn left off";
     if (game_.linTime.X2 >= BonusThreshold) return "bar at or past the bonus threshold";
     if (game_.Score < 0 || game_.Score > MaxScore) return "score out of range";
-    if (HoldsRun()) return "the board holds a run";
+    if (HasRun(game_.Cells)) return "the board holds a run";
+    // Only a check finds a move; a board dealt without runs is not checked.
+    if (game_.MoveFound && Moves(game_.Cells, 1).empty()) return "a move found where none is";
+    if (game_.lblscore.Caption != std::to_string(game_.Score)) return "score label is stale";
+    const bool over = toolkit_.visible[Form::Over];
+    if (game_.lblDisplayTime.Caption != (over ? "Game Over" : FormatTime(game_.TimeLeft)))
+      return "clock label is stale";
     if (toolkit_.sizeChanges != deals_) {  // only a deal sets the window's size
+      if (nothingNested && (game_.Score != 0 || game_.linTime.X2 != DealtBarEnd))
+        return "a new game that does not start from nothing";
       NewGameStarted();
       return {};
     }
@@ -139,22 +161,14 @@ class RandomPlay {
     return {};
   }
 
-  bool HoldsRun() {
-    const bool matchFound = game_.MatchFound;
-    game_.TestingMoves = true;  // a probe: it marks nothing
-    game_.FindMatches();
-    game_.TestingMoves = false;
-    const bool found = game_.MatchFound;
-    game_.MatchFound = matchFound;
-    return found;
-  }
-
   std::mt19937_64 chance_;
   int maxDepth_;
   int depth_ = 0;
   int boxes_ = 0;
   int games_ = 0;
   int deals_ = 0;
+  int eventsRun_ = 0;
+  std::string brokenInside_;  // a rule broken inside the event, at a yield or in a box
   std::int16_t lastScore_ = 0;
   double lastTime_ = 0;
   FakeToolkit toolkit_;
