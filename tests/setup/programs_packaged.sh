@@ -9,8 +9,10 @@ src=${1:?usage: programs_packaged.sh SOURCE-FOLDER}
 here=$(dirname "$(readlink -f "$0")")
 cd "$src"
 
+# Shell scripts only: scripts/ also keeps data files, such as the slip list.
+is_shell() { head -n 1 "$1" | grep -qE '^#!.*\b(ba)?sh\b'; }
 mapfile -t scripts < <({
-  find scripts .ci -maxdepth 1 -type f 2>/dev/null
+  find scripts .ci -maxdepth 1 -type f 2>/dev/null | while read -r f; do is_shell "$f" && echo "$f"; done
   find bench tests -name '*.sh'
 } | LC_ALL=C sort)
 ((${#scripts[@]} > 0)) || { echo "FAIL: no scripts found in $src" >&2; exit 1; }
