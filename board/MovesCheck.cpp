@@ -1,13 +1,14 @@
 #include <utility>
 
+#include "game/Translatable.h"
 #include "game/frmMain.h"
 
 namespace glimmerix {
 
 namespace {
-constexpr auto NoMovesTitle = "No More Moves";
-constexpr auto NoMovesPrompt =
-    "There are no more moves available.\r\n\r\nClick OK to reset the board.";
+constexpr auto NoMovesTitle = TRANSLATE_NOOP("frmMain", "No More Moves");
+constexpr auto NoMovesPrompt = TRANSLATE_NOOP(
+    "frmMain", "There are no more moves available.\r\n\r\nClick OK to reset the board.");
 }  // namespace
 
 // Tries every exchange of neighbours, never painting and never stopping early; a

@@ -6,6 +6,7 @@
 
 #include "ui/BoardView.h"
 #include "ui/Pictures.h"
+#include "ui/Translations.h"
 
 namespace glimmerix {
 
@@ -14,12 +15,13 @@ namespace {
 constexpr int ItemCount = CellCount + 2;
 
 QString CellName(const Cell& cell, std::int16_t index) {
-  QString name = QStringLiteral("Column %1, row %2: ")
+  QString name = QCoreApplication::translate("BoardAccessible", "Column %1, row %2: ")
                      .arg(QChar(u'A' + ColumnOf(index)))
                      .arg(RowOf(index) + 1);
-  if (!cell.Visible) return name + QStringLiteral("empty");
+  if (!cell.Visible) return name + QCoreApplication::translate("BoardAccessible", "empty");
   name += GemName(cell.Kind);
-  if (cell.Frame == FrameLook::Picked) name += QStringLiteral(", picked");
+  if (cell.Frame == FrameLook::Picked)
+    name += QCoreApplication::translate("BoardAccessible", ", picked");
   return name;
 }
 
@@ -61,9 +63,11 @@ class BoardItem : public QAccessibleInterface, public QAccessibleActionInterface
     if (t != QAccessible::Name) return {};
     const frmMain& game = board_->view()->game();
     if (index_ == ScoreItem)
-      return QStringLiteral("Score ") + QString::fromStdString(game.lblscore.Caption);
+      return QCoreApplication::translate("BoardAccessible", "Score ") +
+             QString::fromStdString(game.lblscore.Caption);
     if (index_ == ClockItem)
-      return QStringLiteral("Time ") + QString::fromStdString(game.lblDisplayTime.Caption);
+      return QCoreApplication::translate("BoardAccessible", "Time ") +
+             CoreText(game.lblDisplayTime.Caption);
     const auto cell = static_cast<std::int16_t>(index_);
     return CellName(game.Cells[cell], cell);
   }
@@ -117,7 +121,8 @@ class BoardItem : public QAccessibleInterface, public QAccessibleActionInterface
 };
 
 BoardViewAccessible::BoardViewAccessible(BoardView* view)
-    : QAccessibleWidget(view, QAccessible::Table, QStringLiteral("Board")) {
+    : QAccessibleWidget(view, QAccessible::Table,
+                        QCoreApplication::translate("BoardAccessible", "Board")) {
   for (int index = 0; index < ItemCount; ++index) {
     items_.push_back(QAccessible::registerAccessibleInterface(new BoardItem(this, index)));
   }

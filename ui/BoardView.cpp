@@ -11,6 +11,7 @@
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
+#include "ui/Translations.h"
 
 namespace glimmerix {
 
@@ -43,8 +44,7 @@ void PaintLabel(QPainter& painter, const QRect& dirty, const StatusLabel& label,
   if (!dirty.intersects(label.rect)) return;
   if (label.opaque) painter.fillRect(label.rect, Grey);
   painter.setPen(label.textColor);
-  painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   QString::fromStdString(caption));
+  painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, CoreText(caption));
 }
 
 }  // namespace
@@ -110,9 +110,9 @@ void BoardView::paintBoard(QPainter& painter) const {
 
 void BoardView::paintStatus(QPainter& painter, const QRect& dirty) const {
   painter.fillRect(BarRect(game_.linTime.X2), BarBlue);
-  PaintLabel(painter, dirty, ScoreTitle, "SCORE:");
+  PaintLabel(painter, dirty, ScoreTitle, QT_TRANSLATE_NOOP("frmMain", "SCORE:"));
   PaintLabel(painter, dirty, ScoreValue, game_.lblscore.Caption);
-  PaintLabel(painter, dirty, TimeTitle, "TIME:");
+  PaintLabel(painter, dirty, TimeTitle, QT_TRANSLATE_NOOP("frmMain", "TIME:"));
   PaintLabel(painter, dirty, TimeValue, game_.lblDisplayTime.Caption);
 }
 

@@ -13,10 +13,6 @@ namespace glimmerix {
 
 namespace {
 
-// The greeting, 48 spaces, then the credit, all in the title bar.
-const QString Caption = QStringLiteral("Welcome to Glimmerix!") + QString(48, u' ') +
-                        QStringLiteral("by the Glimmerix developers");
-
 enum Kind : std::int16_t { Yellow = 1, White, Red, Purple, Blue, Green, Orange };
 
 struct Placed {
@@ -54,9 +50,12 @@ QLabel* AddGem(QWidget& window, const Placed& gem) {
 }  // namespace
 
 frmSplash::frmSplash(QtToolkit& toolkit) : QWidget(nullptr, FixedDialogFlags), toolkit_(toolkit) {
-  SetUpFixedWindow(*this, Caption, TwipsRect(0, 0, 7005, 2295).size());
+  // The greeting, 48 spaces, then the credit, all in the title bar.
+  const QString caption =
+      tr("Welcome to Glimmerix!") + QString(48, u' ') + tr("by the Glimmerix developers");
+  SetUpFixedWindow(*this, caption, TwipsRect(0, 0, 7005, 2295).size());
   AddLabel(*this, "GLIMMERIX", TwipsRect(120, 510, 6765, 735), DisplayFont(30), Qt::AlignHCenter);
-  cmdPlay = AddButton(*this, "PLAY", TwipsRect(2820, 1320, 1215, 495));
+  cmdPlay = AddButton(*this, tr("PLAY"), TwipsRect(2820, 1320, 1215, 495));
   cmdPlay->setFocus();
   for (std::size_t i = 0; i < FirstSet.size(); ++i) FirstSet[i] = AddGem(*this, FirstSetLayout[i]);
   for (std::size_t i = 0; i < SecondSet.size(); ++i) {
