@@ -5,211 +5,223 @@
     <name>BoardAccessible</name>
     <message>
         <source>Column %1, row %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1, Zeile %2: </translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>, picked</source>
-        <translation type="unfinished"></translation>
+        <translation>, ausgewählt</translation>
     </message>
     <message>
         <source>Score </source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte </translation>
     </message>
     <message>
         <source>Time </source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit </translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>no gem</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Edelstein</translation>
     </message>
     <message>
         <source>yellow gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gelber Edelstein</translation>
     </message>
     <message>
         <source>white gem</source>
-        <translation type="unfinished"></translation>
+        <translation>weißer Edelstein</translation>
     </message>
     <message>
         <source>red gem</source>
-        <translation type="unfinished"></translation>
+        <translation>roter Edelstein</translation>
     </message>
     <message>
         <source>purple gem</source>
-        <translation type="unfinished"></translation>
+        <translation>violetter Edelstein</translation>
     </message>
     <message>
         <source>light blue gem</source>
-        <translation type="unfinished"></translation>
+        <translation>hellblauer Edelstein</translation>
     </message>
     <message>
         <source>green gem</source>
-        <translation type="unfinished"></translation>
+        <translation>grüner Edelstein</translation>
     </message>
     <message>
         <source>orange gem</source>
-        <translation type="unfinished"></translation>
+        <translation>oranger Edelstein</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>unset</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht gesetzt</translation>
     </message>
     <message>
         <source>glimmerix: no display to show the game on: DISPLAY and WAYLAND_DISPLAY are unset</source>
-        <translation type="unfinished"></translation>
+        <translation>glimmerix: keine Anzeige, auf der das Spiel laufen kann: DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt</translation>
     </message>
     <message>
         <source>glimmerix: cannot open a display to show the game on (platform %1, DISPLAY %2, WAYLAND_DISPLAY %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>glimmerix: keine Anzeige für das Spiel lässt sich öffnen (Plattform %1, DISPLAY %2, WAYLAND_DISPLAY %3)</translation>
     </message>
     <message>
         <source>Qt&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>Qt-Standard</translation>
     </message>
     <message>
         <source>A timed gem-swapping game. It has no options of its own; the options every Qt
 program takes, such as -platform NAME, work as usual. See glimmerix(6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Spiel gegen die Uhr, in dem Edelsteine getauscht werden. Es hat keine eigenen
+Optionen; die Optionen jedes Qt-Programms, etwa -platform NAME, gelten wie gewohnt.
+Siehe glimmerix(6).</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
         <source>Displays the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Version an.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Glimmerix is paused.  Click OK to unpause the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmerix ist angehalten.  Klicke auf OK, um weiterzuspielen.</translation>
     </message>
     <message>
         <source>How to Play Glimmerix</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung für Glimmerix</translation>
     </message>
     <message>
         <source>The object of Glimmerix is to create horizontal or vertical rows of three or more identical stones as quickly as possible.  This is accomplished by swapping adjacent gems.  To swap two gems, click on both of the gems to be moved.  Gems can be swapped only if doing so creates a row of three or more identical stones.  The larger the row that you create, the greater the number of points that you earn.  When a row of gems is created, that row disappears and new gems fall into its place.  Sometimes that causes more rows of gems to be created, earning you additional points.<byte value="xd"/>
 <byte value="xd"/>
 You have only 90 seconds to play each game.  As you play, the blue bonus bar gets smaller, but every time that you create a row, the blue bar gets a little larger.  You will receive 300 bonus points if you can get the blue bar to reach the right edge of the board.  Good luck!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ziel von Glimmerix ist es, so schnell wie möglich waagerechte oder senkrechte Reihen aus drei oder mehr gleichen Edelsteinen zu bilden.  Dazu tauschst du benachbarte Edelsteine.  Um zwei Edelsteine zu tauschen, klicke nacheinander auf beide.  Ein Tausch ist nur möglich, wenn dabei eine Reihe aus drei oder mehr gleichen Edelsteinen entsteht.  Je länger die Reihe, desto mehr Punkte bekommst du.  Eine Reihe verschwindet, sobald sie entsteht, und neue Edelsteine fallen an ihren Platz.  Manchmal bilden sich dabei weitere Reihen, die dir zusätzliche Punkte bringen.<byte value="xd"/>
+<byte value="xd"/>
+Für jedes Spiel hast du nur 90 Sekunden.  Während du spielst, wird der blaue Bonusbalken kürzer, doch mit jeder Reihe, die du bildest, wächst er ein Stück.  Bringst du den blauen Balken bis an den rechten Rand des Spielfelds, bekommst du 300 Bonuspunkte.  Viel Glück!</translation>
     </message>
     <message>
         <source>About Glimmerix</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Glimmerix</translation>
     </message>
     <message>
         <source>Glimmerix 1.00<byte value="xd"/>
 Written and drawn by the Glimmerix developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmerix 1.00<byte value="xd"/>
+Geschrieben und gezeichnet von den Glimmerix-Entwicklern.</translation>
     </message>
     <message>
         <source>No More Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Züge mehr</translation>
     </message>
     <message>
         <source>There are no more moves available.<byte value="xd"/>
 <byte value="xd"/>
 Click OK to reset the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist kein Zug mehr möglich.<byte value="xd"/>
+<byte value="xd"/>
+Klicke auf OK, um das Spielfeld neu zu füllen.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>SCORE:</source>
-        <translation type="unfinished"></translation>
+        <translation>PUNKTE</translation>
     </message>
     <message>
         <source>TIME:</source>
-        <translation type="unfinished"></translation>
+        <translation>ZEIT</translation>
     </message>
 </context>
 <context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Spiel anhalten</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielanleitung</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Über</translation>
     </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
     <message>
         <source>GAME OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>SPIELENDE</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Punkte:</translation>
     </message>
     <message>
         <source> Would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation> Noch einmal spielen?</translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>JA</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <comment>title bar</comment>
+        <translation>SPIELENDE</translation>
     </message>
 </context>
 <context>
     <name>glimmerix::frmSplash</name>
     <message>
         <source>Welcome to Glimmerix!</source>
-        <translation type="unfinished"></translation>
+        <translation>Willkommen bei Glimmerix!</translation>
     </message>
     <message>
         <source>by the Glimmerix developers</source>
-        <translation type="unfinished"></translation>
+        <translation>von den Glimmerix-Entwicklern</translation>
     </message>
     <message>
         <source>PLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>SPIELEN</translation>
     </message>
 </context>
 </TS>

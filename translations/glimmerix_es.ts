@@ -5,211 +5,222 @@
     <name>BoardAccessible</name>
     <message>
         <source>Column %1, row %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Columna %1, fila %2: </translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vacía</translation>
     </message>
     <message>
         <source>, picked</source>
-        <translation type="unfinished"></translation>
+        <translation>, seleccionada</translation>
     </message>
     <message>
         <source>Score </source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos </translation>
     </message>
     <message>
         <source>Time </source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo </translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablero</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>no gem</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna gema</translation>
     </message>
     <message>
         <source>yellow gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gema amarilla</translation>
     </message>
     <message>
         <source>white gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gema blanca</translation>
     </message>
     <message>
         <source>red gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gema roja</translation>
     </message>
     <message>
         <source>purple gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gema morada</translation>
     </message>
     <message>
         <source>light blue gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gema celeste</translation>
     </message>
     <message>
         <source>green gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gema verde</translation>
     </message>
     <message>
         <source>orange gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gema naranja</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>unset</source>
-        <translation type="unfinished"></translation>
+        <translation>sin definir</translation>
     </message>
     <message>
         <source>glimmerix: no display to show the game on: DISPLAY and WAYLAND_DISPLAY are unset</source>
-        <translation type="unfinished"></translation>
+        <translation>glimmerix: no hay pantalla donde mostrar el juego: DISPLAY y WAYLAND_DISPLAY están sin definir</translation>
     </message>
     <message>
         <source>glimmerix: cannot open a display to show the game on (platform %1, DISPLAY %2, WAYLAND_DISPLAY %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>glimmerix: no se puede abrir una pantalla donde mostrar el juego (plataforma %1, DISPLAY %2, WAYLAND_DISPLAY %3)</translation>
     </message>
     <message>
         <source>Qt&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>la predeterminada de Qt</translation>
     </message>
     <message>
         <source>A timed gem-swapping game. It has no options of its own; the options every Qt
 program takes, such as -platform NAME, work as usual. See glimmerix(6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un juego de intercambiar gemas contra el reloj. No tiene opciones propias; las opciones de
+cualquier programa Qt, como -platform NOMBRE, funcionan como siempre. Véase glimmerix(6).</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
         <source>Displays the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Glimmerix is paused.  Click OK to unpause the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmerix está en pausa.  Haz clic en Aceptar para seguir jugando.</translation>
     </message>
     <message>
         <source>How to Play Glimmerix</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar a Glimmerix</translation>
     </message>
     <message>
         <source>The object of Glimmerix is to create horizontal or vertical rows of three or more identical stones as quickly as possible.  This is accomplished by swapping adjacent gems.  To swap two gems, click on both of the gems to be moved.  Gems can be swapped only if doing so creates a row of three or more identical stones.  The larger the row that you create, the greater the number of points that you earn.  When a row of gems is created, that row disappears and new gems fall into its place.  Sometimes that causes more rows of gems to be created, earning you additional points.<byte value="xd"/>
 <byte value="xd"/>
 You have only 90 seconds to play each game.  As you play, the blue bonus bar gets smaller, but every time that you create a row, the blue bar gets a little larger.  You will receive 300 bonus points if you can get the blue bar to reach the right edge of the board.  Good luck!</source>
-        <translation type="unfinished"></translation>
+        <translation>El objetivo de Glimmerix es formar lo más rápido posible líneas horizontales o verticales de tres o más gemas iguales.  Para ello se intercambian gemas vecinas.  Para intercambiar dos gemas, haz clic en una y luego en la otra.  Solo se pueden intercambiar si así se forma una línea de tres o más gemas iguales.  Cuanto más larga sea la línea, más puntos ganas.  Al formarse una línea, esta desaparece y caen gemas nuevas en su lugar.  A veces eso forma más líneas, que te dan puntos adicionales.<byte value="xd"/>
+<byte value="xd"/>
+Cada partida dura solo 90 segundos.  Mientras juegas, la barra de bonificación azul se acorta, pero cada línea que formas la alarga un poco.  Si consigues que la barra azul llegue al borde derecho del tablero, ganas 300 puntos de bonificación.  ¡Buena suerte!</translation>
     </message>
     <message>
         <source>About Glimmerix</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Glimmerix</translation>
     </message>
     <message>
         <source>Glimmerix 1.00<byte value="xd"/>
 Written and drawn by the Glimmerix developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmerix 1.00<byte value="xd"/>
+Escrito y dibujado por los desarrolladores de Glimmerix.</translation>
     </message>
     <message>
         <source>No More Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay más jugadas</translation>
     </message>
     <message>
         <source>There are no more moves available.<byte value="xd"/>
 <byte value="xd"/>
 Click OK to reset the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>No queda ninguna jugada posible.<byte value="xd"/>
+<byte value="xd"/>
+Haz clic en Aceptar para repartir un tablero nuevo.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>SCORE:</source>
-        <translation type="unfinished"></translation>
+        <translation>PUNTOS</translation>
     </message>
     <message>
         <source>TIME:</source>
-        <translation type="unfinished"></translation>
+        <translation>RELOJ</translation>
     </message>
 </context>
 <context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Juego</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva partida</translation>
     </message>
     <message>
         <source>Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausar partida</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Cómo jugar</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
     <message>
         <source>GAME OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>SE ACABÓ</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos:</translation>
     </message>
     <message>
         <source> Would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation> ¿Quieres volver a jugar?</translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>SÍ</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <comment>title bar</comment>
+        <translation>FIN DEL JUEGO</translation>
     </message>
 </context>
 <context>
     <name>glimmerix::frmSplash</name>
     <message>
         <source>Welcome to Glimmerix!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Te damos la bienvenida a Glimmerix!</translation>
     </message>
     <message>
         <source>by the Glimmerix developers</source>
-        <translation type="unfinished"></translation>
+        <translation>de los desarrolladores de Glimmerix</translation>
     </message>
     <message>
         <source>PLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>JUGAR</translation>
     </message>
 </context>
 </TS>

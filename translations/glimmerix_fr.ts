@@ -5,211 +5,222 @@
     <name>BoardAccessible</name>
     <message>
         <source>Column %1, row %2: </source>
-        <translation type="unfinished"></translation>
+        <translation>Colonne %1, ligne %2 : </translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>, picked</source>
-        <translation type="unfinished"></translation>
+        <translation>, sélectionnée</translation>
     </message>
     <message>
         <source>Score </source>
-        <translation type="unfinished"></translation>
+        <translation>Points </translation>
     </message>
     <message>
         <source>Time </source>
-        <translation type="unfinished"></translation>
+        <translation>Temps </translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Plateau</translation>
     </message>
 </context>
 <context>
     <name>Pictures</name>
     <message>
         <source>no gem</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune gemme</translation>
     </message>
     <message>
         <source>yellow gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gemme jaune</translation>
     </message>
     <message>
         <source>white gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gemme blanche</translation>
     </message>
     <message>
         <source>red gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gemme rouge</translation>
     </message>
     <message>
         <source>purple gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gemme violette</translation>
     </message>
     <message>
         <source>light blue gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gemme bleu clair</translation>
     </message>
     <message>
         <source>green gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gemme verte</translation>
     </message>
     <message>
         <source>orange gem</source>
-        <translation type="unfinished"></translation>
+        <translation>gemme orange</translation>
     </message>
 </context>
 <context>
     <name>StartUp</name>
     <message>
         <source>unset</source>
-        <translation type="unfinished"></translation>
+        <translation>non définie</translation>
     </message>
     <message>
         <source>glimmerix: no display to show the game on: DISPLAY and WAYLAND_DISPLAY are unset</source>
-        <translation type="unfinished"></translation>
+        <translation>glimmerix : aucun affichage pour montrer le jeu : DISPLAY et WAYLAND_DISPLAY ne sont pas définies</translation>
     </message>
     <message>
         <source>glimmerix: cannot open a display to show the game on (platform %1, DISPLAY %2, WAYLAND_DISPLAY %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>glimmerix : impossible d&apos;ouvrir un affichage pour montrer le jeu (plateforme %1, DISPLAY %2, WAYLAND_DISPLAY %3)</translation>
     </message>
     <message>
         <source>Qt&apos;s default</source>
-        <translation type="unfinished"></translation>
+        <translation>par défaut de Qt</translation>
     </message>
     <message>
         <source>A timed gem-swapping game. It has no options of its own; the options every Qt
 program takes, such as -platform NAME, work as usual. See glimmerix(6).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un jeu d&apos;échange de gemmes contre la montre. Il n&apos;a pas d&apos;options propres ; les options
+de tout programme Qt, comme -platform NOM, marchent comme d&apos;habitude. Voir glimmerix(6).</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide.</translation>
     </message>
     <message>
         <source>Displays the version.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version.</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>Glimmerix is paused.  Click OK to unpause the game.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmerix est en pause.  Cliquez sur OK pour reprendre la partie.</translation>
     </message>
     <message>
         <source>How to Play Glimmerix</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment jouer à Glimmerix</translation>
     </message>
     <message>
         <source>The object of Glimmerix is to create horizontal or vertical rows of three or more identical stones as quickly as possible.  This is accomplished by swapping adjacent gems.  To swap two gems, click on both of the gems to be moved.  Gems can be swapped only if doing so creates a row of three or more identical stones.  The larger the row that you create, the greater the number of points that you earn.  When a row of gems is created, that row disappears and new gems fall into its place.  Sometimes that causes more rows of gems to be created, earning you additional points.<byte value="xd"/>
 <byte value="xd"/>
 You have only 90 seconds to play each game.  As you play, the blue bonus bar gets smaller, but every time that you create a row, the blue bar gets a little larger.  You will receive 300 bonus points if you can get the blue bar to reach the right edge of the board.  Good luck!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le but de Glimmerix est de former le plus vite possible des lignes horizontales ou verticales d&apos;au moins trois gemmes identiques.  Pour cela, on échange des gemmes voisines.  Pour échanger deux gemmes, cliquez sur l&apos;une puis sur l&apos;autre.  Un échange n&apos;est possible que s&apos;il forme une ligne d&apos;au moins trois gemmes identiques.  Plus la ligne est longue, plus vous marquez de points.  Une ligne formée disparaît et de nouvelles gemmes tombent à sa place.  Il arrive que cela forme d&apos;autres lignes, qui vous rapportent des points supplémentaires.<byte value="xd"/>
+<byte value="xd"/>
+Chaque partie ne dure que 90 secondes.  Pendant que vous jouez, la barre de bonus bleue raccourcit, mais chaque ligne que vous formez l&apos;allonge un peu.  Si vous amenez la barre bleue jusqu&apos;au bord droit du plateau, vous gagnez 300 points de bonus.  Bonne chance !</translation>
     </message>
     <message>
         <source>About Glimmerix</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Glimmerix</translation>
     </message>
     <message>
         <source>Glimmerix 1.00<byte value="xd"/>
 Written and drawn by the Glimmerix developers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Glimmerix 1.00<byte value="xd"/>
+Écrit et dessiné par les développeurs de Glimmerix.</translation>
     </message>
     <message>
         <source>No More Moves</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus aucun coup</translation>
     </message>
     <message>
         <source>There are no more moves available.<byte value="xd"/>
 <byte value="xd"/>
 Click OK to reset the board.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a plus aucun coup possible.<byte value="xd"/>
+<byte value="xd"/>
+Cliquez sur OK pour redistribuer le plateau.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation type="unfinished"></translation>
+        <translation>Fini</translation>
     </message>
     <message>
         <source>SCORE:</source>
-        <translation type="unfinished"></translation>
+        <translation>POINTS</translation>
     </message>
     <message>
         <source>TIME:</source>
-        <translation type="unfinished"></translation>
+        <translation>RESTE</translation>
     </message>
 </context>
 <context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jeu</translation>
     </message>
     <message>
         <source>New Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Pause Game</source>
-        <translation type="unfinished"></translation>
+        <translation>Mettre en pause</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>How to Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Règles du jeu</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
     <message>
         <source>GAME OVER</source>
-        <translation type="unfinished"></translation>
+        <translation>FIN DE PARTIE</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation type="unfinished"></translation>
+        <translation>Points :</translation>
     </message>
     <message>
         <source> Would you like to play again?</source>
-        <translation type="unfinished"></translation>
+        <translation> Voulez-vous rejouer ?</translation>
     </message>
     <message>
         <source>YES</source>
-        <translation type="unfinished"></translation>
+        <translation>OUI</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <comment>title bar</comment>
+        <translation>FIN DE PARTIE</translation>
     </message>
 </context>
 <context>
     <name>glimmerix::frmSplash</name>
     <message>
         <source>Welcome to Glimmerix!</source>
-        <translation type="unfinished"></translation>
+        <translation>Bienvenue dans Glimmerix !</translation>
     </message>
     <message>
         <source>by the Glimmerix developers</source>
-        <translation type="unfinished"></translation>
+        <translation>par les développeurs de Glimmerix</translation>
     </message>
     <message>
         <source>PLAY</source>
-        <translation type="unfinished"></translation>
+        <translation>JOUER</translation>
     </message>
 </context>
 </TS>

@@ -15,7 +15,7 @@
 namespace glimmerix {
 
 frmOver::frmOver(QtToolkit& toolkit) : QWidget(nullptr, FixedDialogFlags), toolkit_(toolkit) {
-  SetUpFixedWindow(*this, tr("GAME OVER"), TwipsRect(0, 0, 4590, 3195).size());
+  SetUpFixedWindow(*this, tr("GAME OVER", "title bar"), TwipsRect(0, 0, 4590, 3195).size());
   AddLabel(*this, tr("GAME OVER"), TwipsRect(90, 120, 4410, 780), DisplayFont(30),
            Qt::AlignHCenter);
   AddLabel(*this, tr("Score:"), TwipsRect(1440, 1200, 855, 255), SansFont(9.75, true),

@@ -1,0 +1,194 @@
+// Every shipped language, window by window: no text left in English, every label's
+// text inside its designed rectangle, every heading letter in the heading face; and
+// under C and en_US exactly the designed English.
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRawFont>
+#include <QRegularExpression>
+
+#include "../core/GameFixture.h"
+#include "ModalBox.h"
+#include "game/Translatable.h"
+#include "ui/BoardView.h"
+#include "ui/Fonts.h"
+#include "ui/Geometry.h"
+#include "ui/MainWindow.h"
+#include "ui/QtToolkit.h"
+#include "ui/Translations.h"
+#include "ui/WindowLook.h"
+#include "ui/frmOver.h"
+#include "ui/frmSplash.h"
+
+namespace glimmerix::testing {
+namespace {
+
+// What a label or button shows, and whether it fits.
+struct Shown {
+  QString text;
+  bool fits = true;
+};
+
+// The ink of the letters, placed as the label places its text, lies inside the label.
+Shown OfLabel(const QLabel& label) {
+  const QFontMetrics metrics(label.font());
+  const int advance = metrics.horizontalAdvance(label.text());
+  const int left = label.alignment() & Qt::AlignHCenter ? (label.width() - advance) / 2 : 0;
+  const QRect ink = metrics.tightBoundingRect(label.text()).translated(left, metrics.ascent());
+  return {label.text(), label.rect().contains(ink)};
+}
+
+Shown OfButton(const QPushButton& button) {
+  constexpr int Margins = 8;  // the button's frame on each side
+  const int width = QFontMetrics(button.font()).horizontalAdvance(button.text());
+  return {button.text(), width + 2 * Margins <= button.width()};
+}
+
+// The status row is painted, not made of widgets: its titles in their designed rectangles.
+Shown OfStatus(const char* source, QRect rect) {
+  const QString text = QCoreApplication::translate(CoreTextContext, source);
+  const QRect needed = QFontMetrics(SansFont(15, true))
+                           .boundingRect(QRect(QPoint(), rect.size()),
+                                         Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+  return {text, needed.width() <= rect.width() && needed.height() <= rect.height()};
+}
+
+// The compiled-in face itself, not a face of the same name that the system may have.
+bool InHeadingFace(const QLabel& heading) {
+  const QRawFont face = QRawFont::fromFont(heading.font());
+  const auto letters = heading.text().toUcs4();
+  return std::all_of(letters.begin(), letters.end(),
+                     [&](char32_t letter) { return face.supportsCharacter(letter); });
+}
+
+// Everything the player reads in one language, in a fixed order.
+struct Texts {
+  FakeToolkit toolkit;
+  ScriptedRandom random;
+  frmMain game{toolkit, random};
+  std::vector<Shown> all;
+  bool headingsInFace = true;
+
+  void add(const QString& text) { all.push_back({text}); }
+  void add(const Shown& shown) { all.push_back(shown); }
+  void addWindow(QWidget& window) {
+    add(window.windowTitle());
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+      if (!label->text().isEmpty()) add(OfLabel(*label));
+      if (!label->accessibleName().isEmpty()) add(label->accessibleName());
+      if (label->font().family() == DisplayFont(30).family()) {
+        headingsInFace &= InHeadingFace(*label);
+      }
+    }
+    for (const QPushButton* button : window.findChildren<QPushButton*>()) add(OfButton(*button));
+  }
+
+  void read() {
+    QtToolkit qt;
+    frmSplash splash(qt);
+    addWindow(splash);
+    frmOver over(qt);
+    addWindow(over);
+    readGameWindow();
+    readBoxes(qt);
+    add(QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText));  // Qt's own
+  }
+
+  void readGameWindow() {
+    SetBoard(game.Cells, Stuck);
+    game.Picked = {0, NoCell, NoCell};
+    game.SavedPick = NoCell;
+    game.lblscore.Caption = "120";
+    game.lblDisplayTime.Caption = "Game Over";
+    MainWindow window(game);
+    for (QAction* menu : window.menuBar()->actions()) {
+      // A menu bar grown to a second row would push the board down.
+      add({menu->text(),
+           window.menuBar()->actionGeometry(menu).top() ==
+               window.menuBar()->actionGeometry(window.menuBar()->actions()[0]).top()});
+      for (QAction* item : menu->menu()->actions()) {
+        if (!item->isSeparator()) add(item->text());
+      }
+    }
+    add(OfStatus("SCORE:", TwipsRect(90, 5200, 1350, 495)));
+    add(OfStatus("TIME:", TwipsRect(3075, 5200, 990, 495)));
+    add(OfStatus("Game Over", TwipsRect(4050, 5200, 1200, 375)));
+    QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window.board());
+    add(board->text(QAccessible::Name));
+    game.lblColumn_Click(ColumnOf(9), RowOf(9));
+    game.Cells[10].Visible = false;
+    for (int item : {9, 10, 64, 65}) add(board->child(item)->text(QAccessible::Name));
+  }
+
+  // The boxes the rules open: the pause box as the window system shows it, the others'
+  // texts as it translates them (the test program answers a No More Moves box itself).
+  void readBoxes(QtToolkit& qt) {
+    game.mnuPauseGame_Click();
+    game.mnuHow_Click();
+    game.mnuAbout_Click();
+    game.CheckForMoves();  // the stuck board
+    const FakeToolkit::Box& pause = toolkit.boxes.at(0);
+    QString ok;
+    const SeenBox seen =
+        AnswerModalBox([&] { qt.MsgBox(pause.prompt, pause.title); },
+                       [&] {
+                         ok = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())
+                                  ->button(QMessageBox::Ok)
+                                  ->text();
+                       });
+    for (const QString& text : {seen.title, seen.text, ok}) add(text);
+    for (const FakeToolkit::Box& box : toolkit.boxes) {
+      add(CoreText(box.title));
+      add(CoreText(box.prompt));
+    }
+  }
+};
+
+std::vector<Shown> Read(const QLocale& locale, bool* headingsInFace = nullptr) {
+  InstallTranslations(locale);
+  Texts texts;
+  texts.read();
+  if (headingsInFace) *headingsInFace = texts.headingsInFace;
+  return texts.all;
+}
+
+// A name or a number reads the same in every language.
+bool SameEverywhere(const QString& text, const QString& language) {
+  static const QRegularExpression number(QStringLiteral("^[0-9. ]*$"));
+  static const QStringList names{"Glimmerix", "GLIMMERIX", "OK"};
+  if (number.match(text).hasMatch() || names.contains(text)) return true;
+  return text == "No" && (language == "es" || language == "it");
+}
+
+TEST(Languages, EveryTextTranslatedAndInsideItsRectangle) {
+  const std::vector<Shown> designed = Read(QLocale::c());
+  ASSERT_GE(designed.size(), 40u);
+  for (const char* language : {"de", "es", "fr", "it", "nl", "pl", "pt_BR", "ru", "C", "en_US"}) {
+    bool headingsInFace = false;
+    const std::vector<Shown> shown = Read(QLocale(language), &headingsInFace);
+    const bool english = QLocale(language).language() == QLocale::C ||
+                         QLocale(language).language() == QLocale::English;
+    ASSERT_EQ(shown.size(), designed.size()) << language;
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+      const QString& text = shown[i].text;
+      if (english) {
+        EXPECT_EQ(text, designed[i].text) << language;
+      } else {
+        EXPECT_TRUE(text != designed[i].text || SameEverywhere(text, language))
+            << language << ": still English: " << qPrintable(text);
+      }
+      EXPECT_FALSE(text.isEmpty()) << language << ": text " << i << " is empty";
+      // The design is English; only its clock's "Game Over" overflows, behind the hidden window.
+      EXPECT_TRUE(shown[i].fits || english) << language << ": does not fit: " << qPrintable(text);
+    }
+    EXPECT_TRUE(headingsInFace) << language << ": a heading letter is missing from the face";
+  }
+  InstallTranslations(QLocale::c());
+}
+
+}  // namespace
+}  // namespace glimmerix::testing
