@@ -93,8 +93,8 @@ Siehe glimmerix(6).</translation>
         <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
-        <source>Displays the version.</source>
-        <translation>Zeigt die Version an.</translation>
+        <source>Displays version information.</source>
+        <translation>Zeigt Versionsinformationen an.</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,8 @@ cualquier programa Qt, como -platform NOMBRE, funcionan como siempre. Véase gli
         <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
-        <source>Displays the version.</source>
-        <translation>Muestra la versión.</translation>
+        <source>Displays version information.</source>
+        <translation>Muestra información de la versión.</translation>
     </message>
 </context>
 <context>

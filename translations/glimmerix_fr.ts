@@ -92,8 +92,8 @@ de tout programme Qt, comme -platform NOM, marchent comme d&apos;habitude. Voir 
         <translation>Affiche cette aide.</translation>
     </message>
     <message>
-        <source>Displays the version.</source>
-        <translation>Affiche la version.</translation>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
     </message>
 </context>
 <context>

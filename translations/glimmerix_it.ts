@@ -92,8 +92,8 @@ programma Qt, come -platform NOME, funzionano come sempre. Vedi glimmerix(6).</t
         <translation>Mostra questo aiuto.</translation>
     </message>
     <message>
-        <source>Displays the version.</source>
-        <translation>Mostra la versione.</translation>
+        <source>Displays version information.</source>
+        <translation>Mostra le informazioni sulla versione.</translation>
     </message>
 </context>
 <context>

@@ -92,8 +92,8 @@ van elk Qt-programma, zoals -platform NAAM, werken zoals altijd. Zie glimmerix(6
         <translation>Toont deze hulp.</translation>
     </message>
     <message>
-        <source>Displays the version.</source>
-        <translation>Toont de versie.</translation>
+        <source>Displays version information.</source>
+        <translation>Toont versie-informatie.</translation>
     </message>
 </context>
 <context>

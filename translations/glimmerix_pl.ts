@@ -92,8 +92,8 @@ Qt, takie jak -platform NAZWA, działają jak zwykle. Zobacz glimmerix(6).</tran
         <translation>Wyświetla tę pomoc.</translation>
     </message>
     <message>
-        <source>Displays the version.</source>
-        <translation>Wyświetla wersję.</translation>
+        <source>Displays version information.</source>
+        <translation>Wyświetla informacje o wersji.</translation>
     </message>
 </context>
 <context>

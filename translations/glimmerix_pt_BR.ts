@@ -92,8 +92,8 @@ programa Qt, como -platform NOME, funcionam como sempre. Veja glimmerix(6).</tra
         <translation>Mostra esta ajuda.</translation>
     </message>
     <message>
-        <source>Displays the version.</source>
-        <translation>Mostra a versão.</translation>
+        <source>Displays version information.</source>
+        <translation>Mostra informações da versão.</translation>
     </message>
 </context>
 <context>

@@ -93,8 +93,8 @@ program takes, such as -platform NAME, work as usual. See glimmerix(6).</source>
         <translation>Показать эту справку.</translation>
     </message>
     <message>
-        <source>Displays the version.</source>
-        <translation>Показать версию.</translation>
+        <source>Displays version information.</source>
+        <translation>Показать информацию о версии.</translation>
     </message>
 </context>
 <context>

@@ -86,7 +86,7 @@ void AnswerHelpAndVersion(int argc, char* argv[]) {
                                 TranslatedEarly("StartUp", "Displays this help."));
   parser.addOption(help);
   const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                   TranslatedEarly("StartUp", "Displays the version."));
+                                   TranslatedEarly("StartUp", "Displays version information."));
   parser.addOption(version);
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
