@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>orange gem</source>
-        <translation>oranger Edelstein</translation>
+        <translation>orangefarbener Edelstein</translation>
     </message>
 </context>
 <context>

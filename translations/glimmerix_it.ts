@@ -126,7 +126,7 @@ Scritto e disegnato dagli sviluppatori di Glimmerix.</translation>
     </message>
     <message>
         <source>No More Moves</source>
-        <translation>Nessuna mossa</translation>
+        <translation>Nessuna mossa possibile</translation>
     </message>
     <message>
         <source>There are no more moves available.<byte value="xd"/>

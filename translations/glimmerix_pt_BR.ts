@@ -126,7 +126,7 @@ Escrito e desenhado pelos desenvolvedores do Glimmerix.</translation>
     </message>
     <message>
         <source>No More Moves</source>
-        <translation>Sem jogadas</translation>
+        <translation>Sem mais jogadas</translation>
     </message>
     <message>
         <source>There are no more moves available.<byte value="xd"/>
