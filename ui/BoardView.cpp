@@ -54,13 +54,14 @@ BoardView::BoardView(frmMain& game, QWidget* parent)
 // The clock's ticks change its label at each tick and the bar at every third; the
 // redraw tick rewrites the bar without changing it, which shows nothing new.
 void BoardView::showChanges() {
+  int gaps = 0;
   for (std::int16_t cell = 0; cell < CellCount; ++cell) {
     const Cell& c = game_.Cells[cell];
     const CellLook look{c.Visible ? c.Kind : std::int16_t{0}, c.Frame};
-    if (look == shownCells_[cell]) continue;
-    if (look.gem == 0 && shownCells_[cell].gem != 0 && game_.ScoringOn) narrator_.gemCleared();
-    showCell(cell, look);
+    gaps += look.gem == 0;
+    if (look != shownCells_[cell]) showCell(cell, look);
   }
+  narrator_.noteGaps(gaps);
   if (showCaption(shownScore_, game_.lblscore.Caption, ScoreValue.rect)) emit scoreShown();
   showCaption(shownClock_, game_.lblDisplayTime.Caption, TimeValue.rect);
   const QRect bar = BarRect(game_.linTime.X2);

@@ -83,6 +83,13 @@ QString Narrator::exchanged(const Click& click) const {
       .arg(score);
 }
 
+// A wave's removal opens the gaps, its fall only moves them to the top and its refill
+// closes them: every new gap is a gem cleared. A deal's runs are cleared for nothing.
+void Narrator::noteGaps(int gaps) {
+  if (game_.ScoringOn && gaps > gaps_) cleared_ += gaps - gaps_;
+  gaps_ = gaps;
+}
+
 void Narrator::watchClock() {
   const bool low = game_.TimeLeft < WarningSeconds;
   if (low && !warned_ && game_.TimeLeft > 0) say(tr("10 seconds left"));

@@ -39,8 +39,8 @@ class Narrator {
   [[nodiscard]] Click clickStarts(const BoardHit& hit) const;
   void clickEnded(const Click& click);
 
-  // Seen at a yield: a gem vanished from a run the player scores for.
-  void gemCleared() { ++cleared_; }
+  // Seen at every yield: how many cells of the board are gaps.
+  void noteGaps(int gaps);
   // Seen whenever the screen catches up: the warning as the clock reaches ten seconds.
   void watchClock();
 
@@ -53,7 +53,8 @@ class Narrator {
   const BoardCursor& cursor_;
   Announcer& announcer_;
   int depth_ = 0;
-  int cleared_ = 0;
+  int cleared_ = 0;  // gems cleared for points, counted since the program started
+  int gaps_ = 0;
   QStringList pending_;
   std::int16_t cursorCell_ = NoCell;  // where the cursor was when the action began
   std::int16_t cursorGem_ = 0;        // and the gem it showed there

@@ -19,7 +19,8 @@ namespace glimmerix {
 namespace {
 
 // The window keeps its designed type and look; only assistive technology meets it as a
-// dialog, which a screen reader announces with its description.
+// dialog. A screen reader announces it with its description, the score, and then the
+// button that has the focus with the question that labels it.
 QAccessibleInterface* DialogFactory(const QString& className, QObject* object) {
   auto* over = qobject_cast<frmOver*>(object);
   if (className != QLatin1String("glimmerix::frmOver") || !over) return nullptr;
@@ -36,9 +37,11 @@ frmOver::frmOver(QtToolkit& toolkit) : QWidget(nullptr, FixedDialogFlags), toolk
   AddLabel(*this, "Score:", TwipsRect(1440, 1200, 855, 255), SansFont(9.75, true), Qt::AlignLeft);
   lblOverScore =
       AddLabel(*this, "", TwipsRect(2280, 1200, 1335, 255), SansFont(9.75, true), Qt::AlignLeft);
-  AddLabel(*this, " Would you like to play again?", TwipsRect(120, 1800, 4335, 375),
-           SansFont(13.5, true), Qt::AlignHCenter);
+  QLabel* question =
+      AddLabel(*this, " Would you like to play again?", TwipsRect(120, 1800, 4335, 375),
+               SansFont(13.5, true), Qt::AlignHCenter);
   cmdYes = AddButton(*this, "YES", TwipsRect(600, 2400, 1215, 495));
+  question->setBuddy(cmdYes);
   cmdNo = AddButton(*this, "No", TwipsRect(2760, 2400, 1215, 495));
   setTabOrder(cmdYes, cmdNo);
   cmdYes->installEventFilter(this);
@@ -51,7 +54,7 @@ frmOver::frmOver(QtToolkit& toolkit) : QWidget(nullptr, FixedDialogFlags), toolk
 void frmOver::setScore(const std::string& caption) {
   const QString score = QString::fromStdString(caption);
   lblOverScore->setText(score);
-  setAccessibleDescription(tr("Score: %1. Would you like to play again?").arg(score));
+  setAccessibleDescription(tr("Score: %1.").arg(score));
 }
 
 void frmOver::cmdYes_Click() {

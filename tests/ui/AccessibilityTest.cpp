@@ -128,11 +128,13 @@ TEST_F(AccessibilityTest, EveryActionIsAnsweredInWords) {
   };
   const auto exchange = [](float bar) {
     return [bar](AccessibilityTest& t) {
-      t.Deal(FirstPairMove);  // A0 with B0 lines up three in column A
-      t.random.kinds = {5, 6, 5};
+      // C2 with C3 lines up three in row 2; row 1 falls, three new gems fill row 1.
+      t.Deal({"12341234", "33123412", "12341234", "34123412", "12341234", "34123412",
+              "12341234", "34123412"});
+      t.random.kinds = {5, 6, 7};
       t.game.linTime.X2 = bar;
-      t.ClickAt(0);
-      t.ClickAt(8);
+      t.ClickAt(18);
+      t.ClickAt(17);
     };
   };
   const std::vector<Case> cases{
@@ -151,13 +153,13 @@ TEST_F(AccessibilityTest, EveryActionIsAnsweredInWords) {
        {"Picked Column B, row 2: purple gem", "No run: the gems stay"}},
       {"a scoring exchange",
        exchange(2370),
-       {"Picked Column A, row 1: yellow gem",
-        "Exchanged: 3 gems cleared, 30 points. Score 30. Column B, row 1: purple gem"}},
+       {"Picked Column C, row 3: red gem",
+        "Exchanged: 3 gems cleared, 30 points. Score 30. Column C, row 2: red gem"}},
       {"a scoring exchange that pays the bonus",
        exchange(4700),
-       {"Picked Column A, row 1: yellow gem",
+       {"Picked Column C, row 3: red gem",
         "Exchanged: 3 gems cleared, 330 points with a bonus of 300. Score 330. "
-        "Column B, row 1: purple gem"}},
+        "Column C, row 2: red gem"}},
       {"New Game", [](auto& t) { t.window.mnuNewGame->trigger(); }, {"New game: 90 seconds"}},
       {"ten seconds left",
        [](auto& t) {

@@ -170,6 +170,12 @@ TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
   EXPECT_EQ(box.text, "First.\r\n\r\nSecond.");
   EXPECT_EQ(buttons, 1);
   EXPECT_EQ(icon, QMessageBox::NoIcon);
+  const Heard heard;
+  {
+    const BoardView::Entry entry(*toolkit.mainWindow()->board());
+    AnswerModalBox([&] { toolkit.MsgBox("", NoMovesTitle); });
+  }
+  EXPECT_EQ(heard.spoken(), Heard::Names{"New board"}) << "once the game is idle again";
 }
 
 TEST_F(ToolkitTest, PauseHidesTheWindowAndStopsTheClockUntilOk) {
@@ -218,8 +224,12 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
     }
     QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(over);
     EXPECT_EQ(dialog->role(), QAccessible::Dialog);
-    EXPECT_EQ(dialog->text(QAccessible::Description),
-              QString("Score: %1. Would you like to play again?").arg(game.Score));
+    EXPECT_EQ(dialog->text(QAccessible::Description), QString("Score: %1.").arg(game.Score));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(over->cmdYes)
+                  ->relations(QAccessible::Label)
+                  .value(0)
+                  .first->text(QAccessible::Name),
+              " Would you like to play again?");
     if (round > 0) {  // the last keys on the board must not answer
       pressYes[round](over->cmdYes);
       EXPECT_TRUE(over->isVisible()) << "a key in the first half second";
