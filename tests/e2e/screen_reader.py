@@ -29,22 +29,21 @@ def fail(message):
     sys.exit("FAIL: " + message)
 
 
-def find_board():
+def find_in_game(role, what):
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "Glimmerix":
-            table = pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_TABLE)
-            if table is not None:
-                return table
-    fail("no application 'Glimmerix' with a table on the accessibility bus")
+            found = pyatspi.findDescendant(app, lambda a: a.getRole() == role)
+            if found is not None:
+                return found
+    fail("no application 'Glimmerix' with %s on the accessibility bus" % what)
+
+
+def find_board():
+    return find_in_game(pyatspi.ROLE_TABLE, "a table")
 
 
 def find_status():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "Glimmerix":
-            status = pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_STATUS_BAR)
-            if status is not None:
-                return status
-    fail("no status bar in the application 'Glimmerix'")
+    return find_in_game(pyatspi.ROLE_STATUS_BAR, "a status bar")
 
 
 def named(parent, prefix):
