@@ -7,6 +7,7 @@
 
 #include "../core/GameFixture.h"
 #include "Heard.h"
+#include "ModalBox.h"
 #include "ui/BoardAccessible.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
@@ -113,10 +114,21 @@ TEST_F(AccessibilityTest, ACellsPressActionDoesWhatSpaceDoes) {
   cell->actionInterface()->doAction(press);
   QCoreApplication::processEvents();
   EXPECT_FALSE(cell->state().selected) << "the second press takes the pick back";
-  window.hide();  // as while a box is open
-  cell->actionInterface()->doAction(press);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(game.Picked[1], NoCell) << "no press reaches a hidden board";
+  // Out of a click's reach, a press does nothing either.
+  const auto pressed = [&] {
+    cell->actionInterface()->doAction(press);
+    QCoreApplication::processEvents();
+    return game.Picked[1] != NoCell;
+  };
+  AnswerModalBox([] { QMessageBox(QMessageBox::NoIcon, "", "").exec(); },
+                 [&] { EXPECT_FALSE(pressed()) << "behind an open box"; });
+  window.showMinimized();
+  EXPECT_FALSE(pressed()) << "minimised";
+  window.showNormal();
+  window.hide();
+  EXPECT_FALSE(pressed()) << "hidden";
+  window.show();
+  EXPECT_TRUE(pressed()) << "on screen again";
 }
 
 // One utterance an action, once the game is idle, whatever its cascade did on the way.
@@ -129,8 +141,8 @@ TEST_F(AccessibilityTest, EveryActionIsAnsweredInWords) {
   const auto exchange = [](float bar) {
     return [bar](AccessibilityTest& t) {
       // C2 with C3 lines up three in row 2; row 1 falls, three new gems fill row 1.
-      t.Deal({"12341234", "33123412", "12341234", "34123412", "12341234", "34123412",
-              "12341234", "34123412"});
+      t.Deal({"12341234", "33123412", "12341234", "34123412", "12341234", "34123412", "12341234",
+              "34123412"});
       t.random.kinds = {5, 6, 7};
       t.game.linTime.X2 = bar;
       t.ClickAt(18);
