@@ -6,7 +6,6 @@
 namespace glimmerix {
 
 namespace {
-constexpr auto NoMovesTitle = TRANSLATE_NOOP("frmMain", "No More Moves");
 constexpr auto NoMovesPrompt = TRANSLATE_NOOP(
     "frmMain", "There are no more moves available.\r\n\r\nClick OK to reset the board.");
 }  // namespace

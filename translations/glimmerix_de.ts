@@ -2,30 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
-    <name>BoardAccessible</name>
+    <name>CellNames</name>
     <message>
-        <source>Column %1, row %2: </source>
-        <translation>Spalte %1, Zeile %2: </translation>
+        <source>Column %1, row %2</source>
+        <translation>Spalte %1, Zeile %2</translation>
     </message>
     <message>
         <source>empty</source>
         <translation>leer</translation>
     </message>
     <message>
-        <source>, picked</source>
-        <translation>, ausgewählt</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Score </source>
-        <translation>Punkte </translation>
+        <source>%1, picked</source>
+        <translation>%1, ausgewählt</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Pick dropped</source>
+        <translation>Auswahl aufgehoben</translation>
     </message>
     <message>
-        <source>Time </source>
-        <translation>Zeit </translation>
+        <source>Picked %1</source>
+        <translation>Ausgewählt: %1</translation>
     </message>
     <message>
-        <source>Board</source>
-        <translation>Spielfeld</translation>
+        <source>Not beside the pick: %1 stays picked</source>
+        <translation>Nicht neben der Auswahl: %1 bleibt ausgewählt</translation>
+    </message>
+    <message>
+        <source>No run: the gems stay</source>
+        <translation>Keine Reihe: Die Edelsteine bleiben liegen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
+        <translation>
+            <numerusform>Getauscht: %n Edelstein abgeräumt, %1 Punkte mit %2 Bonuspunkten. Punktestand %3</numerusform>
+            <numerusform>Getauscht: %n Edelsteine abgeräumt, %1 Punkte mit %2 Bonuspunkten. Punktestand %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
+        <translation>
+            <numerusform>Getauscht: %n Edelstein abgeräumt, %1 Punkte. Punktestand %2</numerusform>
+            <numerusform>Getauscht: %n Edelsteine abgeräumt, %1 Punkte. Punktestand %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>10 seconds left</source>
+        <translation>Noch 10 Sekunden</translation>
     </message>
 </context>
 <context>
@@ -151,6 +180,21 @@ Klicke auf OK, um das Spielfeld neu zu füllen.</translation>
     </message>
 </context>
 <context>
+    <name>glimmerix::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Die Pfeiltasten bewegen den Cursor, Leertaste oder Eingabetaste drücken das Feld darunter, Esc hält das Spiel an.</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Neues Spielfeld</translation>
+    </message>
+</context>
+<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -180,6 +224,25 @@ Klicke auf OK, um das Spielfeld neu zu füllen.</translation>
         <source>About</source>
         <translation>Über</translation>
     </message>
+    <message>
+        <source>New game: %1 seconds</source>
+        <translation>Neues Spiel: %1 Sekunden</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::StatusRow</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Punkte %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Zeit %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Bonusbalken</translation>
+    </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
@@ -207,6 +270,10 @@ Klicke auf OK, um das Spielfeld neu zu füllen.</translation>
         <source>GAME OVER</source>
         <comment>title bar</comment>
         <translation>SPIELENDE</translation>
+    </message>
+    <message>
+        <source>Score: %1.</source>
+        <translation>Punkte: %1.</translation>
     </message>
 </context>
 <context>

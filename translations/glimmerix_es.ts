@@ -2,30 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
-    <name>BoardAccessible</name>
+    <name>CellNames</name>
     <message>
-        <source>Column %1, row %2: </source>
-        <translation>Columna %1, fila %2: </translation>
+        <source>Column %1, row %2</source>
+        <translation>Columna %1, fila %2</translation>
     </message>
     <message>
         <source>empty</source>
         <translation>vacía</translation>
     </message>
     <message>
-        <source>, picked</source>
-        <translation>, seleccionada</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Score </source>
-        <translation>Puntos </translation>
+        <source>%1, picked</source>
+        <translation>%1, seleccionada</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Pick dropped</source>
+        <translation>Selección anulada</translation>
     </message>
     <message>
-        <source>Time </source>
-        <translation>Tiempo </translation>
+        <source>Picked %1</source>
+        <translation>Seleccionada: %1</translation>
     </message>
     <message>
-        <source>Board</source>
-        <translation>Tablero</translation>
+        <source>Not beside the pick: %1 stays picked</source>
+        <translation>No está junto a la selección: %1 sigue seleccionada</translation>
+    </message>
+    <message>
+        <source>No run: the gems stay</source>
+        <translation>Sin línea: las gemas se quedan</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
+        <translation>
+            <numerusform>Intercambio: %n gema eliminada, %1 puntos con una bonificación de %2. Puntos %3</numerusform>
+            <numerusform>Intercambio: %n gemas eliminadas, %1 puntos con una bonificación de %2. Puntos %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
+        <translation>
+            <numerusform>Intercambio: %n gema eliminada, %1 puntos. Puntos %2</numerusform>
+            <numerusform>Intercambio: %n gemas eliminadas, %1 puntos. Puntos %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>10 seconds left</source>
+        <translation>Quedan 10 segundos</translation>
     </message>
 </context>
 <context>
@@ -150,6 +179,21 @@ Haz clic en Aceptar para repartir un tablero nuevo.</translation>
     </message>
 </context>
 <context>
+    <name>glimmerix::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Las flechas mueven el cursor, Espacio o Intro pulsan la casilla de debajo, Esc pausa la partida.</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Tablero nuevo</translation>
+    </message>
+</context>
+<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -179,6 +223,25 @@ Haz clic en Aceptar para repartir un tablero nuevo.</translation>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
+    <message>
+        <source>New game: %1 seconds</source>
+        <translation>Nueva partida: %1 segundos</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::StatusRow</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Puntos %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Tiempo %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Barra de bonificación</translation>
+    </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
@@ -206,6 +269,10 @@ Haz clic en Aceptar para repartir un tablero nuevo.</translation>
         <source>GAME OVER</source>
         <comment>title bar</comment>
         <translation>FIN DEL JUEGO</translation>
+    </message>
+    <message>
+        <source>Score: %1.</source>
+        <translation>Puntos: %1.</translation>
     </message>
 </context>
 <context>

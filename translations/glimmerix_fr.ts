@@ -2,30 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
-    <name>BoardAccessible</name>
+    <name>CellNames</name>
     <message>
-        <source>Column %1, row %2: </source>
-        <translation>Colonne %1, ligne %2 : </translation>
+        <source>Column %1, row %2</source>
+        <translation>Colonne %1, ligne %2</translation>
     </message>
     <message>
         <source>empty</source>
         <translation>vide</translation>
     </message>
     <message>
-        <source>, picked</source>
-        <translation>, sélectionnée</translation>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
     <message>
-        <source>Score </source>
-        <translation>Points </translation>
+        <source>%1, picked</source>
+        <translation>%1, sélectionnée</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Pick dropped</source>
+        <translation>Sélection annulée</translation>
     </message>
     <message>
-        <source>Time </source>
-        <translation>Temps </translation>
+        <source>Picked %1</source>
+        <translation>Sélectionnée : %1</translation>
     </message>
     <message>
-        <source>Board</source>
-        <translation>Plateau</translation>
+        <source>Not beside the pick: %1 stays picked</source>
+        <translation>Pas à côté de la sélection : %1 reste sélectionnée</translation>
+    </message>
+    <message>
+        <source>No run: the gems stay</source>
+        <translation>Pas de ligne : les gemmes restent en place</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
+        <translation>
+            <numerusform>Échange : %n gemme retirée, %1 points dont %2 de bonus. Points %3</numerusform>
+            <numerusform>Échange : %n gemmes retirées, %1 points dont %2 de bonus. Points %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
+        <translation>
+            <numerusform>Échange : %n gemme retirée, %1 points. Points %2</numerusform>
+            <numerusform>Échange : %n gemmes retirées, %1 points. Points %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>10 seconds left</source>
+        <translation>Plus que 10 secondes</translation>
     </message>
 </context>
 <context>
@@ -150,6 +179,21 @@ Cliquez sur OK pour redistribuer le plateau.</translation>
     </message>
 </context>
 <context>
+    <name>glimmerix::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Les flèches déplacent le curseur, Espace ou Entrée appuie sur la case dessous, Échap met en pause.</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Nouveau plateau</translation>
+    </message>
+</context>
+<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -179,6 +223,25 @@ Cliquez sur OK pour redistribuer le plateau.</translation>
         <source>About</source>
         <translation>À propos</translation>
     </message>
+    <message>
+        <source>New game: %1 seconds</source>
+        <translation>Nouvelle partie : %1 secondes</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::StatusRow</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Points %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Temps %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Barre de bonus</translation>
+    </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
@@ -206,6 +269,10 @@ Cliquez sur OK pour redistribuer le plateau.</translation>
         <source>GAME OVER</source>
         <comment>title bar</comment>
         <translation>FIN DE PARTIE</translation>
+    </message>
+    <message>
+        <source>Score: %1.</source>
+        <translation>Points : %1.</translation>
     </message>
 </context>
 <context>

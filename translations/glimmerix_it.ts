@@ -2,30 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
-    <name>BoardAccessible</name>
+    <name>CellNames</name>
     <message>
-        <source>Column %1, row %2: </source>
-        <translation>Colonna %1, riga %2: </translation>
+        <source>Column %1, row %2</source>
+        <translation>Colonna %1, riga %2</translation>
     </message>
     <message>
         <source>empty</source>
         <translation>vuota</translation>
     </message>
     <message>
-        <source>, picked</source>
-        <translation>, selezionata</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Score </source>
-        <translation>Punti </translation>
+        <source>%1, picked</source>
+        <translation>%1, selezionata</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Pick dropped</source>
+        <translation>Selezione annullata</translation>
     </message>
     <message>
-        <source>Time </source>
-        <translation>Tempo </translation>
+        <source>Picked %1</source>
+        <translation>Selezionata: %1</translation>
     </message>
     <message>
-        <source>Board</source>
-        <translation>Griglia</translation>
+        <source>Not beside the pick: %1 stays picked</source>
+        <translation>Non accanto alla selezione: %1 resta selezionata</translation>
+    </message>
+    <message>
+        <source>No run: the gems stay</source>
+        <translation>Nessuna fila: le gemme restano al loro posto</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
+        <translation>
+            <numerusform>Scambio: %n gemma eliminata, %1 punti con un bonus di %2. Punti %3</numerusform>
+            <numerusform>Scambio: %n gemme eliminate, %1 punti con un bonus di %2. Punti %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
+        <translation>
+            <numerusform>Scambio: %n gemma eliminata, %1 punti. Punti %2</numerusform>
+            <numerusform>Scambio: %n gemme eliminate, %1 punti. Punti %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>10 seconds left</source>
+        <translation>Mancano 10 secondi</translation>
     </message>
 </context>
 <context>
@@ -150,6 +179,21 @@ Fai clic su OK per distribuire una nuova griglia.</translation>
     </message>
 </context>
 <context>
+    <name>glimmerix::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Griglia</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Le frecce spostano il cursore, Spazio o Invio premono la casella sotto, Esc mette in pausa.</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Nuova griglia</translation>
+    </message>
+</context>
+<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -179,6 +223,25 @@ Fai clic su OK per distribuire una nuova griglia.</translation>
         <source>About</source>
         <translation>Informazioni</translation>
     </message>
+    <message>
+        <source>New game: %1 seconds</source>
+        <translation>Nuova partita: %1 secondi</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::StatusRow</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Punti %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Tempo %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Barra bonus</translation>
+    </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
@@ -206,6 +269,10 @@ Fai clic su OK per distribuire una nuova griglia.</translation>
         <source>GAME OVER</source>
         <comment>title bar</comment>
         <translation>FINE PARTITA</translation>
+    </message>
+    <message>
+        <source>Score: %1.</source>
+        <translation>Punti: %1.</translation>
     </message>
 </context>
 <context>

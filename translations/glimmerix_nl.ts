@@ -2,30 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
-    <name>BoardAccessible</name>
+    <name>CellNames</name>
     <message>
-        <source>Column %1, row %2: </source>
-        <translation>Kolom %1, rij %2: </translation>
+        <source>Column %1, row %2</source>
+        <translation>Kolom %1, rij %2</translation>
     </message>
     <message>
         <source>empty</source>
         <translation>leeg</translation>
     </message>
     <message>
-        <source>, picked</source>
-        <translation>, geselecteerd</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Score </source>
-        <translation>Punten </translation>
+        <source>%1, picked</source>
+        <translation>%1, geselecteerd</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Pick dropped</source>
+        <translation>Selectie opgeheven</translation>
     </message>
     <message>
-        <source>Time </source>
-        <translation>Tijd </translation>
+        <source>Picked %1</source>
+        <translation>Geselecteerd: %1</translation>
     </message>
     <message>
-        <source>Board</source>
-        <translation>Speelveld</translation>
+        <source>Not beside the pick: %1 stays picked</source>
+        <translation>Niet naast de selectie: %1 blijft geselecteerd</translation>
+    </message>
+    <message>
+        <source>No run: the gems stay</source>
+        <translation>Geen rij: de edelstenen blijven liggen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
+        <translation>
+            <numerusform>Geruild: %n edelsteen weggespeeld, %1 punten met %2 bonuspunten. Punten %3</numerusform>
+            <numerusform>Geruild: %n edelstenen weggespeeld, %1 punten met %2 bonuspunten. Punten %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
+        <translation>
+            <numerusform>Geruild: %n edelsteen weggespeeld, %1 punten. Punten %2</numerusform>
+            <numerusform>Geruild: %n edelstenen weggespeeld, %1 punten. Punten %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>10 seconds left</source>
+        <translation>Nog 10 seconden</translation>
     </message>
 </context>
 <context>
@@ -150,6 +179,21 @@ Klik op OK om het speelveld opnieuw te vullen.</translation>
     </message>
 </context>
 <context>
+    <name>glimmerix::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Speelveld</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>De pijltjestoetsen verplaatsen de cursor, Spatie of Enter drukt op het vak eronder, Esc pauzeert.</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Nieuw speelveld</translation>
+    </message>
+</context>
+<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -179,6 +223,25 @@ Klik op OK om het speelveld opnieuw te vullen.</translation>
         <source>About</source>
         <translation>Over</translation>
     </message>
+    <message>
+        <source>New game: %1 seconds</source>
+        <translation>Nieuw spel: %1 seconden</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::StatusRow</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Punten %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Tijd %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Bonusbalk</translation>
+    </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
@@ -206,6 +269,10 @@ Klik op OK om het speelveld opnieuw te vullen.</translation>
         <source>GAME OVER</source>
         <comment>title bar</comment>
         <translation>SPEL VOORBIJ</translation>
+    </message>
+    <message>
+        <source>Score: %1.</source>
+        <translation>Punten: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,30 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
-    <name>BoardAccessible</name>
+    <name>CellNames</name>
     <message>
-        <source>Column %1, row %2: </source>
-        <translation>Kolumna %1, wiersz %2: </translation>
+        <source>Column %1, row %2</source>
+        <translation>Kolumna %1, wiersz %2</translation>
     </message>
     <message>
         <source>empty</source>
         <translation>puste</translation>
     </message>
     <message>
-        <source>, picked</source>
-        <translation>, zaznaczony</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Score </source>
-        <translation>Wynik </translation>
+        <source>%1, picked</source>
+        <translation>%1, zaznaczony</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Pick dropped</source>
+        <translation>Zaznaczenie cofnięte</translation>
     </message>
     <message>
-        <source>Time </source>
-        <translation>Czas </translation>
+        <source>Picked %1</source>
+        <translation>Zaznaczono: %1</translation>
     </message>
     <message>
-        <source>Board</source>
-        <translation>Plansza</translation>
+        <source>Not beside the pick: %1 stays picked</source>
+        <translation>Nie obok zaznaczenia; zaznaczone pozostaje: %1</translation>
+    </message>
+    <message>
+        <source>No run: the gems stay</source>
+        <translation>Brak rzędu: klejnoty zostają na miejscu</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
+        <translation>
+            <numerusform>Zamiana: usunięto %n klejnot, %1 punktów, w tym %2 punktów premii. Wynik %3</numerusform>
+            <numerusform>Zamiana: usunięto %n klejnoty, %1 punktów, w tym %2 punktów premii. Wynik %3</numerusform>
+            <numerusform>Zamiana: usunięto %n klejnotów, %1 punktów, w tym %2 punktów premii. Wynik %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
+        <translation>
+            <numerusform>Zamiana: usunięto %n klejnot, %1 punktów. Wynik %2</numerusform>
+            <numerusform>Zamiana: usunięto %n klejnoty, %1 punktów. Wynik %2</numerusform>
+            <numerusform>Zamiana: usunięto %n klejnotów, %1 punktów. Wynik %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>10 seconds left</source>
+        <translation>Zostało 10 sekund</translation>
     </message>
 </context>
 <context>
@@ -150,6 +181,21 @@ Kliknij OK, aby rozdać nową planszę.</translation>
     </message>
 </context>
 <context>
+    <name>glimmerix::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Strzałki przesuwają kursor, Spacja lub Enter naciska pole pod nim, Esc wstrzymuje grę.</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Nowa plansza</translation>
+    </message>
+</context>
+<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -179,6 +225,25 @@ Kliknij OK, aby rozdać nową planszę.</translation>
         <source>About</source>
         <translation>O grze</translation>
     </message>
+    <message>
+        <source>New game: %1 seconds</source>
+        <translation>Nowa gra: %1 sekund</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::StatusRow</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Wynik %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Czas %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Pasek premii</translation>
+    </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
@@ -206,6 +271,10 @@ Kliknij OK, aby rozdać nową planszę.</translation>
         <source>GAME OVER</source>
         <comment>title bar</comment>
         <translation>KONIEC GRY</translation>
+    </message>
+    <message>
+        <source>Score: %1.</source>
+        <translation>Wynik: %1.</translation>
     </message>
 </context>
 <context>

@@ -2,30 +2,59 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
-    <name>BoardAccessible</name>
+    <name>CellNames</name>
     <message>
-        <source>Column %1, row %2: </source>
-        <translation>Coluna %1, linha %2: </translation>
+        <source>Column %1, row %2</source>
+        <translation>Coluna %1, linha %2</translation>
     </message>
     <message>
         <source>empty</source>
         <translation>vazia</translation>
     </message>
     <message>
-        <source>, picked</source>
-        <translation>, selecionada</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Score </source>
-        <translation>Pontos </translation>
+        <source>%1, picked</source>
+        <translation>%1, selecionada</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Pick dropped</source>
+        <translation>Seleção desfeita</translation>
     </message>
     <message>
-        <source>Time </source>
-        <translation>Tempo </translation>
+        <source>Picked %1</source>
+        <translation>Selecionada: %1</translation>
     </message>
     <message>
-        <source>Board</source>
-        <translation>Tabuleiro</translation>
+        <source>Not beside the pick: %1 stays picked</source>
+        <translation>Não está ao lado da seleção: %1 continua selecionada</translation>
+    </message>
+    <message>
+        <source>No run: the gems stay</source>
+        <translation>Sem linha: as gemas ficam no lugar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
+        <translation>
+            <numerusform>Troca: %n gema eliminada, %1 pontos com bônus de %2. Pontos %3</numerusform>
+            <numerusform>Troca: %n gemas eliminadas, %1 pontos com bônus de %2. Pontos %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
+        <translation>
+            <numerusform>Troca: %n gema eliminada, %1 pontos. Pontos %2</numerusform>
+            <numerusform>Troca: %n gemas eliminadas, %1 pontos. Pontos %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>10 seconds left</source>
+        <translation>Faltam 10 segundos</translation>
     </message>
 </context>
 <context>
@@ -150,6 +179,21 @@ Clique em OK para distribuir um novo tabuleiro.</translation>
     </message>
 </context>
 <context>
+    <name>glimmerix::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>As setas movem o cursor, Espaço ou Enter aperta a casa embaixo dele, Esc pausa o jogo.</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Novo tabuleiro</translation>
+    </message>
+</context>
+<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -179,6 +223,25 @@ Clique em OK para distribuir um novo tabuleiro.</translation>
         <source>About</source>
         <translation>Sobre</translation>
     </message>
+    <message>
+        <source>New game: %1 seconds</source>
+        <translation>Novo jogo: %1 segundos</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::StatusRow</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Pontos %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Tempo %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Barra de bônus</translation>
+    </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
@@ -206,6 +269,10 @@ Clique em OK para distribuir um novo tabuleiro.</translation>
         <source>GAME OVER</source>
         <comment>title bar</comment>
         <translation>FIM DE JOGO</translation>
+    </message>
+    <message>
+        <source>Score: %1.</source>
+        <translation>Pontos: %1.</translation>
     </message>
 </context>
 <context>

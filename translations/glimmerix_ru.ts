@@ -2,30 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
-    <name>BoardAccessible</name>
+    <name>CellNames</name>
     <message>
-        <source>Column %1, row %2: </source>
-        <translation>Столбец %1, строка %2: </translation>
+        <source>Column %1, row %2</source>
+        <translation>Столбец %1, строка %2</translation>
     </message>
     <message>
         <source>empty</source>
         <translation>пусто</translation>
     </message>
     <message>
-        <source>, picked</source>
-        <translation>, выбран</translation>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
     <message>
-        <source>Score </source>
-        <translation>Очки </translation>
+        <source>%1, picked</source>
+        <translation>%1, выбран</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Pick dropped</source>
+        <translation>Выбор снят</translation>
     </message>
     <message>
-        <source>Time </source>
-        <translation>Время </translation>
+        <source>Picked %1</source>
+        <translation>Выбрано: %1</translation>
     </message>
     <message>
-        <source>Board</source>
-        <translation>Поле</translation>
+        <source>Not beside the pick: %1 stays picked</source>
+        <translation>Не рядом с выбранной клеткой; выбранной остаётся %1</translation>
+    </message>
+    <message>
+        <source>No run: the gems stay</source>
+        <translation>Нет ряда: самоцветы остаются на месте</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
+        <translation>
+            <numerusform>Обмен: убран %n самоцвет, %1 очков, из них %2 бонусных. Счёт %3</numerusform>
+            <numerusform>Обмен: убрано %n самоцвета, %1 очков, из них %2 бонусных. Счёт %3</numerusform>
+            <numerusform>Обмен: убрано %n самоцветов, %1 очков, из них %2 бонусных. Счёт %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
+        <translation>
+            <numerusform>Обмен: убран %n самоцвет, %1 очков. Счёт %2</numerusform>
+            <numerusform>Обмен: убрано %n самоцвета, %1 очков. Счёт %2</numerusform>
+            <numerusform>Обмен: убрано %n самоцветов, %1 очков. Счёт %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>10 seconds left</source>
+        <translation>Осталось 10 секунд</translation>
     </message>
 </context>
 <context>
@@ -151,6 +182,21 @@ Click OK to reset the board.</source>
     </message>
 </context>
 <context>
+    <name>glimmerix::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Стрелки двигают курсор, Пробел или Ввод нажимают клетку под ним, Esc ставит игру на паузу.</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Новое поле</translation>
+    </message>
+</context>
+<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -180,6 +226,25 @@ Click OK to reset the board.</source>
         <source>About</source>
         <translation>Об игре</translation>
     </message>
+    <message>
+        <source>New game: %1 seconds</source>
+        <translation>Новая игра: %1 секунд</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::StatusRow</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Очки %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Время %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Бонусная полоса</translation>
+    </message>
 </context>
 <context>
     <name>glimmerix::frmOver</name>
@@ -207,6 +272,10 @@ Click OK to reset the board.</source>
         <source>GAME OVER</source>
         <comment>title bar</comment>
         <translation>ИГРА ОКОНЧЕНА</translation>
+    </message>
+    <message>
+        <source>Score: %1.</source>
+        <translation>Очки: %1.</translation>
     </message>
 </context>
 <context>

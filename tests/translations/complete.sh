@@ -28,8 +28,10 @@ for ts in "${ts_files[@]}"; do
   changed=$(diff <(grep -o '<source>.*' "$ts") <(grep -o '<source>.*' "$copy") | grep '^[<>]')
   [[ -z "$changed" ]] ||
     fail "$name is behind the sources (< gone from them, > new in them):"$'\n'"$changed"
-  unfinished=$(grep -B3 -E '<translation type="unfinished"|<translation>(</translation>|$)' "$copy" |
-    grep -o '<source>.*')
+  unfinished=$(awk '/<source>/ {source = $0}
+    /<translation type="unfinished"|<translation><\/translation>|<numerusform><\/numerusform>/ {
+      if (source != "") print source; source = ""
+    }' "$copy" | sed 's/^ *//')
   [[ -z "$unfinished" ]] || fail "$name leaves these untranslated:"$'\n'"$unfinished"
 done
 

@@ -10,8 +10,10 @@
 #include <QPushButton>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <QTest>
 
 #include "../core/GameFixture.h"
+#include "Heard.h"
 #include "ModalBox.h"
 #include "game/Translatable.h"
 #include "ui/BoardView.h"
@@ -19,6 +21,7 @@
 #include "ui/Geometry.h"
 #include "ui/MainWindow.h"
 #include "ui/QtToolkit.h"
+#include "ui/StatusLabels.h"
 #include "ui/Translations.h"
 #include "ui/frmOver.h"
 #include "ui/frmSplash.h"
@@ -96,9 +99,11 @@ struct Texts {
     SetBoard(game.Cells, Stuck);
     game.Picked = {0, NoCell, NoCell};
     game.SavedPick = NoCell;
-    game.lblscore.Caption = "120";
+    game.lblscore.Caption = "0";
     game.lblDisplayTime.Caption = "Game Over";
     MainWindow window(game);
+    toolkit.onEveryYield = [&] { window.board()->showChanges(); };
+    window.show();
     for (QAction* menu : window.menuBar()->actions()) {
       // A menu bar grown to a second row would push the board down.
       add({menu->text(),
@@ -108,14 +113,42 @@ struct Texts {
         if (!item->isSeparator()) add(item->text());
       }
     }
-    add(OfStatus("SCORE:", TwipsRect(90, 5200, 1350, 495)));
-    add(OfStatus("TIME:", TwipsRect(3075, 5200, 990, 495)));
-    add(OfStatus("Game Over", TwipsRect(4050, 5200, 1200, 375)));
+    for (auto [source, label] : {std::pair{"SCORE:", ScoreTitle}, std::pair{"TIME:", TimeTitle},
+                                 std::pair{"Game Over", TimeValue}}) {
+      add(OfStatus(source, label.rect));
+    }
+    QAccessibleInterface* main = QAccessible::queryAccessibleInterface(&window);
+    for (int i = 0; i < main->childCount(); ++i) {
+      QAccessibleInterface* part = main->child(i);
+      for (auto text : {QAccessible::Name, QAccessible::Description}) {
+        if (!part->text(text).isEmpty()) add(part->text(text));
+      }
+      if (part->role() == QAccessible::StatusBar) {
+        for (int j = 0; j < part->childCount(); ++j) add(part->child(j)->text(QAccessible::Name));
+      }
+    }
+    readSpoken(window);
+  }
+
+  // What the game says to a screen reader: a pick, a distant click, a pick taken back, an
+  // exchange without a run, a scoring one, a new game.
+  void readSpoken(MainWindow& window) {
+    const Heard heard;
+    const auto click = [&](QPoint at) {
+      QTest::mouseClick(window.board(), Qt::LeftButton, {}, at);
+    };
+    for (std::int16_t cell : {9, 27}) click(FrameRect(cell).center());
+    click(GemRect(9, 4).center());
+    for (std::int16_t cell : {9, 10}) click(FrameRect(cell).center());
+    SetBoard(game.Cells, {"12341234", "33123412", "12341234", "34123412", "12341234", "34123412",
+                          "12341234", "34123412"});
+    game.ScoringOn = true;
+    random.kinds = {5, 6, 7};
+    for (std::int16_t cell : {18, 17}) click(FrameRect(cell).center());
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window.board());
-    add(board->text(QAccessible::Name));
-    game.lblColumn_Click(ColumnOf(9), RowOf(9));
-    game.Cells[10].Visible = false;
-    for (int item : {9, 10, 64, 65}) add(board->child(item)->text(QAccessible::Name));
+    add(board->child(17)->text(QAccessible::Name));
+    window.mnuNewGame->trigger();
+    for (const std::string& said : heard.spoken()) add(QString::fromStdString(said));
   }
 
   // The boxes the rules open: the pause box as the window system shows it, the others'
