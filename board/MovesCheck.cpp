@@ -1,12 +1,13 @@
 #include <utility>
 
+#include "game/Translatable.h"
 #include "game/frmMain.h"
 
 namespace glimmerix {
 
 namespace {
-constexpr auto NoMovesPrompt =
-    "There are no more moves available.\r\n\r\nClick OK to reset the board.";
+constexpr auto NoMovesPrompt = TRANSLATE_NOOP(
+    "frmMain", "There are no more moves available.\r\n\r\nClick OK to reset the board.");
 }  // namespace
 
 // Tries every exchange of neighbours, never painting and never stopping early; a

@@ -1,14 +1,17 @@
 // game/: the game window's menu commands and window events. They touch only the
 // game state and the Toolkit, so they build with the rules and are tested with them.
+#include "game/Translatable.h"
 #include "game/frmMain.h"
 
 namespace glimmerix {
 
 namespace {
 constexpr auto AppTitle = "Glimmerix";
-constexpr auto PausePrompt = "Glimmerix is paused.  Click OK to unpause the game.";
-constexpr auto HowTitle = "How to Play Glimmerix";
-constexpr auto HowPrompt =
+constexpr auto PausePrompt =
+    TRANSLATE_NOOP("frmMain", "Glimmerix is paused.  Click OK to unpause the game.");
+constexpr auto HowTitle = TRANSLATE_NOOP("frmMain", "How to Play Glimmerix");
+constexpr auto HowPrompt = TRANSLATE_NOOP(
+    "frmMain",
     "The object of Glimmerix is to create horizontal or vertical rows of three or more "
     "identical stones as quickly as possible.  This is accomplished by swapping adjacent "
     "gems.  To swap two gems, click on both of the gems to be moved.  Gems can be swapped "
@@ -20,9 +23,10 @@ constexpr auto HowPrompt =
     "You have only 90 seconds to play each game.  As you play, the blue bonus bar gets "
     "smaller, but every time that you create a row, the blue bar gets a little larger.  You "
     "will receive 300 bonus points if you can get the blue bar to reach the right edge of the "
-    "board.  Good luck!";
-constexpr auto AboutTitle = "About Glimmerix";
-constexpr auto AboutPrompt = "Glimmerix 1.00\r\nWritten and drawn by the Glimmerix developers.";
+    "board.  Good luck!");
+constexpr auto AboutTitle = TRANSLATE_NOOP("frmMain", "About Glimmerix");
+constexpr auto AboutPrompt =
+    TRANSLATE_NOOP("frmMain", "Glimmerix 1.00\r\nWritten and drawn by the Glimmerix developers.");
 }  // namespace
 
 void frmMain::mnuNewGame_Click() {

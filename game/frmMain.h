@@ -10,6 +10,7 @@
 #include "board/Board.h"
 #include "board/RandomSource.h"
 #include "game/Toolkit.h"
+#include "game/Translatable.h"
 
 namespace glimmerix {
 
@@ -28,7 +29,7 @@ constexpr int DealtWidth = 4890;  // outer size of the game window at every deal
 constexpr int DealtHeight = 6270;
 constexpr std::int16_t KeyEscape = 27;
 // The title of the box that stands over a board without moves.
-constexpr auto NoMovesTitle = "No More Moves";
+constexpr auto NoMovesTitle = TRANSLATE_NOOP("frmMain", "No More Moves");
 
 struct Label {
   std::string Caption;

@@ -2,6 +2,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "game/Translatable.h"
 #include "game/frmMain.h"
 
 namespace glimmerix {
@@ -19,7 +20,7 @@ void frmMain::tmrTimeline_Timer() {
 // The board, score and pick stay as they are behind the game-over window.
 void frmMain::EndGame() {
   toolkit_.SetTimelineEnabled(false);
-  lblDisplayTime.Caption = "Game Over";
+  lblDisplayTime.Caption = TRANSLATE_NOOP("frmMain", "Game Over");
   toolkit_.SetVisible(Form::Main, false);
   toolkit_.SetOverScore(std::to_string(Score));
   toolkit_.SetVisible(Form::Over, true);

@@ -13,6 +13,7 @@
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
 #include "ui/StatusLabels.h"
+#include "ui/Translations.h"
 
 namespace glimmerix {
 
@@ -34,8 +35,7 @@ void PaintLabel(QPainter& painter, const QRect& dirty, const StatusLabel& label,
   if (!dirty.intersects(label.rect)) return;
   if (label.opaque) painter.fillRect(label.rect, Grey);
   painter.setPen(label.textColor);
-  painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                   QString::fromStdString(caption));
+  painter.drawText(label.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, CoreText(caption));
 }
 
 }  // namespace
@@ -106,9 +106,9 @@ void BoardView::paintBoard(QPainter& painter) const {
 
 void BoardView::paintStatus(QPainter& painter, const QRect& dirty) const {
   painter.fillRect(BarRect(game_.linTime.X2), BarBlue);
-  PaintLabel(painter, dirty, ScoreTitle, "SCORE:");
+  PaintLabel(painter, dirty, ScoreTitle, QT_TRANSLATE_NOOP("frmMain", "SCORE:"));
   PaintLabel(painter, dirty, ScoreValue, game_.lblscore.Caption);
-  PaintLabel(painter, dirty, TimeTitle, "TIME:");
+  PaintLabel(painter, dirty, TimeTitle, QT_TRANSLATE_NOOP("frmMain", "TIME:"));
   PaintLabel(painter, dirty, TimeValue, game_.lblDisplayTime.Caption);
 }
 

@@ -40,16 +40,17 @@ MainWindow::MainWindow(frmMain& game, QWidget* parent)
   grey.setColor(QPalette::Window, Grey);
   setPalette(grey);
 
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-  mnuNewGame = addCommand(file, "New Game", Qt::CTRL | Qt::Key_N, &frmMain::mnuNewGame_Click);
-  mnuPauseGame = addCommand(file, "Pause Game", Qt::CTRL | Qt::Key_P, &frmMain::mnuPauseGame_Click);
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  mnuNewGame = addCommand(file, tr("New Game"), Qt::CTRL | Qt::Key_N, &frmMain::mnuNewGame_Click);
+  mnuPauseGame =
+      addCommand(file, tr("Pause Game"), Qt::CTRL | Qt::Key_P, &frmMain::mnuPauseGame_Click);
   connect(mnuNewGame, &QAction::triggered, this,
           [this] { board_->narrator().say(tr("New game: %1 seconds").arg(GameSeconds)); });
   file->addSeparator();
-  mnuExit = addCommand(file, "Exit", Qt::CTRL | Qt::Key_X, &frmMain::mnuExit_Click);
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-  mnuHow = addCommand(help, "How to Play", Qt::CTRL | Qt::Key_H, &frmMain::mnuHow_Click);
-  mnuAbout = addCommand(help, "About", Qt::CTRL | Qt::Key_A, &frmMain::mnuAbout_Click);
+  mnuExit = addCommand(file, tr("Exit"), Qt::CTRL | Qt::Key_X, &frmMain::mnuExit_Click);
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  mnuHow = addCommand(help, tr("How to Play"), Qt::CTRL | Qt::Key_H, &frmMain::mnuHow_Click);
+  mnuAbout = addCommand(help, tr("About"), Qt::CTRL | Qt::Key_A, &frmMain::mnuAbout_Click);
 }
 
 QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut,

@@ -1,5 +1,6 @@
 #include "ui/Pictures.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -16,9 +17,12 @@ const QPixmap& GemPicture(std::int16_t kind) {
 }
 
 QString GemName(std::int16_t kind) {
-  static constexpr std::array<const char*, GemKinds + 1> colours{
-      "no", "yellow", "white", "red", "purple", "light blue", "green", "orange"};
-  return QString::fromLatin1(colours[kind >= 1 && kind <= GemKinds ? kind : 0]) + " gem";
+  static constexpr std::array<const char*, GemKinds + 1> names{
+      QT_TRANSLATE_NOOP("Pictures", "no gem"),     QT_TRANSLATE_NOOP("Pictures", "yellow gem"),
+      QT_TRANSLATE_NOOP("Pictures", "white gem"),  QT_TRANSLATE_NOOP("Pictures", "red gem"),
+      QT_TRANSLATE_NOOP("Pictures", "purple gem"), QT_TRANSLATE_NOOP("Pictures", "light blue gem"),
+      QT_TRANSLATE_NOOP("Pictures", "green gem"),  QT_TRANSLATE_NOOP("Pictures", "orange gem")};
+  return QCoreApplication::translate("Pictures", names[kind >= 1 && kind <= GemKinds ? kind : 0]);
 }
 
 QIcon WindowIcon() {

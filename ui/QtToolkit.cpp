@@ -9,6 +9,7 @@
 
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
+#include "ui/Translations.h"
 #include "ui/WindowLook.h"
 #include "ui/frmOver.h"
 
@@ -60,8 +61,7 @@ void QtToolkit::DoEvents() {
 // The box waits for the player as a yield does: the board behind it is up to date.
 void QtToolkit::MsgBox(const std::string& prompt, const std::string& title) {
   showChanges();
-  QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
-                  QString::fromStdString(prompt), QMessageBox::Ok);
+  QMessageBox box(QMessageBox::NoIcon, CoreText(title), CoreText(prompt), QMessageBox::Ok);
   box.exec();
   // The box only tells of the board it stands over; a listener hears of the next one.
   if (title == NoMovesTitle) main_->board()->narrator().say(BoardView::tr("New board"));

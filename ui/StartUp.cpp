@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/Translations.h"
+
 namespace glimmerix {
 
 namespace {
@@ -19,9 +21,9 @@ QByteArray ChosenPlatform(int argc, char* argv[]) {
   return qgetenv("QT_QPA_PLATFORM");
 }
 
-QByteArray ValueOrUnset(const char* variable) {
-  const QByteArray value = qgetenv(variable);
-  return value.isEmpty() ? QByteArrayLiteral("unset") : value;
+QString ValueOrUnset(const char* variable) {
+  const QString value = qEnvironmentVariable(variable);
+  return value.isEmpty() ? TranslatedEarly("StartUp", "unset") : value;
 }
 
 // The one line a start without a display prints, worded before Qt takes its options
@@ -30,11 +32,18 @@ QByteArray NoDisplayLine(int argc, char* argv[]) {
   const QByteArray platform = ChosenPlatform(argc, argv);
   if (platform.isEmpty() && qEnvironmentVariableIsEmpty("DISPLAY") &&
       qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
-    return "glimmerix: no display to show the game on: DISPLAY and WAYLAND_DISPLAY are unset";
+    return TranslatedEarly(
+               "StartUp",
+               "glimmerix: no display to show the game on: DISPLAY and WAYLAND_DISPLAY are unset")
+        .toUtf8();
   }
-  return "glimmerix: cannot open a display to show the game on (platform " +
-         (platform.isEmpty() ? QByteArrayLiteral("Qt's default") : platform) + ", DISPLAY " +
-         ValueOrUnset("DISPLAY") + ", WAYLAND_DISPLAY " + ValueOrUnset("WAYLAND_DISPLAY") + ")";
+  return TranslatedEarly("StartUp",
+                         "glimmerix: cannot open a display to show the game on (platform %1, "
+                         "DISPLAY %2, WAYLAND_DISPLAY %3)")
+      .arg(platform.isEmpty() ? TranslatedEarly("StartUp", "Qt's default")
+                              : QString::fromLocal8Bit(platform),
+           ValueOrUnset("DISPLAY"), ValueOrUnset("WAYLAND_DISPLAY"))
+      .toUtf8();
 }
 
 struct HeldMessage {
@@ -66,22 +75,26 @@ void HoldBackWhileOpening(QtMsgType type, const QMessageLogContext& context, con
 
 void AnswerHelpAndVersion(int argc, char* argv[]) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
+  parser.setApplicationDescription(TranslatedEarly(
+      "StartUp",
       "A timed gem-swapping game. It has no options of its own; the options every Qt\n"
       "program takes, such as -platform NAME, work as usual. See glimmerix(6)."));
   // Single-dash words are Qt's own options (-platform, -reverse, -stylesheet), not
   // bundles of single-letter ones.
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-                                QStringLiteral("Displays this help."));
+                                TranslatedEarly("StartUp", "Displays this help."));
   parser.addOption(help);
-  const QCommandLineOption version = parser.addVersionOption();
+  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                   TranslatedEarly("StartUp", "Displays version information."));
+  parser.addOption(version);
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   parser.parse(arguments);  // anything else on the line is Qt's, read when the display opens
   if (parser.isSet(version)) parser.showVersion();
   if (parser.isSet(help)) {
     const QCoreApplication named(argc, argv);  // the help's usage line names the program
+    InstallTranslations();                     // and is worded in the player's language
     parser.showHelp(EXIT_SUCCESS);
   }
 }

@@ -7,6 +7,7 @@
 #include "ui/BoardView.h"
 #include "ui/LeafAccessible.h"
 #include "ui/StatusLabels.h"
+#include "ui/Translations.h"
 
 namespace glimmerix {
 
@@ -35,7 +36,7 @@ class StatusItem : public LeafAccessible, public QAccessibleValueInterface {
     if (item_ == ScoreItem)
       return StatusRow::tr("Score %1").arg(QString::fromStdString(game.lblscore.Caption));
     if (item_ == ClockItem)
-      return StatusRow::tr("Time %1").arg(QString::fromStdString(game.lblDisplayTime.Caption));
+      return StatusRow::tr("Time %1").arg(CoreText(game.lblDisplayTime.Caption));
     return StatusRow::tr("Bonus bar");
   }
 

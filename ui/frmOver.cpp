@@ -32,17 +32,19 @@ QAccessibleInterface* DialogFactory(const QString& className, QObject* object) {
 frmOver::frmOver(QtToolkit& toolkit) : QWidget(nullptr, FixedDialogFlags), toolkit_(toolkit) {
   static const bool installed = (QAccessible::installFactory(DialogFactory), true);
   Q_UNUSED(installed);
-  SetUpFixedWindow(*this, "GAME OVER", TwipsRect(0, 0, 4590, 3195).size());
-  AddLabel(*this, "GAME OVER", TwipsRect(90, 120, 4410, 780), DisplayFont(30), Qt::AlignHCenter);
-  AddLabel(*this, "Score:", TwipsRect(1440, 1200, 855, 255), SansFont(9.75, true), Qt::AlignLeft);
+  SetUpFixedWindow(*this, tr("GAME OVER", "title bar"), TwipsRect(0, 0, 4590, 3195).size());
+  AddLabel(*this, tr("GAME OVER"), TwipsRect(90, 120, 4410, 780), DisplayFont(30),
+           Qt::AlignHCenter);
+  AddLabel(*this, tr("Score:"), TwipsRect(1440, 1200, 855, 255), SansFont(9.75, true),
+           Qt::AlignLeft);
   lblOverScore =
       AddLabel(*this, "", TwipsRect(2280, 1200, 1335, 255), SansFont(9.75, true), Qt::AlignLeft);
   QLabel* question =
-      AddLabel(*this, " Would you like to play again?", TwipsRect(120, 1800, 4335, 375),
+      AddLabel(*this, tr(" Would you like to play again?"), TwipsRect(120, 1800, 4335, 375),
                SansFont(13.5, true), Qt::AlignHCenter);
-  cmdYes = AddButton(*this, "YES", TwipsRect(600, 2400, 1215, 495));
+  cmdYes = AddButton(*this, tr("YES"), TwipsRect(600, 2400, 1215, 495));
   question->setBuddy(cmdYes);
-  cmdNo = AddButton(*this, "No", TwipsRect(2760, 2400, 1215, 495));
+  cmdNo = AddButton(*this, tr("No"), TwipsRect(2760, 2400, 1215, 495));
   setTabOrder(cmdYes, cmdNo);
   cmdYes->installEventFilter(this);
   cmdNo->installEventFilter(this);

@@ -15,10 +15,6 @@ namespace glimmerix {
 
 namespace {
 
-// The greeting, 48 spaces, then the credit, all in the title bar.
-const QString Caption = QStringLiteral("Welcome to Glimmerix!") + QString(48, u' ') +
-                        QStringLiteral("by the Glimmerix developers");
-
 enum Kind : std::int16_t { Yellow = 1, White, Red, Purple, Blue, Green, Orange };
 
 struct Placed {
@@ -54,12 +50,15 @@ QRect Area(const frmSplash::Image& gem) {
 }  // namespace
 
 frmSplash::frmSplash(QtToolkit& toolkit) : QWidget(nullptr, FixedDialogFlags), toolkit_(toolkit) {
-  SetUpFixedWindow(*this, Caption, TwipsRect(0, 0, 7005, 2295).size());
+  // The greeting, 48 spaces, then the credit, all in the title bar.
+  const QString caption =
+      tr("Welcome to Glimmerix!") + QString(48, u' ') + tr("by the Glimmerix developers");
+  SetUpFixedWindow(*this, caption, TwipsRect(0, 0, 7005, 2295).size());
   AddLabel(*this, "GLIMMERIX", TwipsRect(120, 510, 6765, 735), DisplayFont(30), Qt::AlignHCenter);
-  cmdPlay = AddButton(*this, "PLAY", TwipsRect(2820, 1320, 1215, 495));
+  cmdPlay = AddButton(*this, tr("PLAY"), TwipsRect(2820, 1320, 1215, 495));
   cmdPlay->setFocus();
   // The title bar's run of spaces read aloud would be a long silence.
-  setAccessibleName(Caption.simplified());
+  setAccessibleName(caption.simplified());
   for (std::size_t i = 0; i < FirstSet.size(); ++i) FirstSet[i] = Lay(FirstSetLayout[i]);
   for (std::size_t i = 0; i < SecondSet.size(); ++i) SecondSet[i] = Lay(SecondSetLayout[i]);
   Timer1.setInterval(100);

@@ -3,6 +3,7 @@
 #include "ui/Pictures.h"
 #include "ui/QtToolkit.h"
 #include "ui/StartUp.h"
+#include "ui/Translations.h"
 #include "ui/WindowLook.h"
 #include "ui/frmSplash.h"
 
@@ -12,6 +13,7 @@ int main(int argc, char* argv[]) {
   glimmerix::AnswerHelpAndVersion(argc, argv);
   glimmerix::PreferX11(argc, argv);
   const auto app = glimmerix::OpenDisplay(argc, argv);
+  glimmerix::InstallTranslations();
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Glimmerix"));
   QApplication::setWindowIcon(glimmerix::WindowIcon());
   // Between the welcome window and the game window none is open; the game alone

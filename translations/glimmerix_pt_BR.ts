@@ -1,0 +1,293 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>CellNames</name>
+    <message>
+        <source>Column %1, row %2</source>
+        <translation>Coluna %1, linha %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazia</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>%1, picked</source>
+        <translation>%1, selecionada</translation>
+    </message>
+</context>
+<context>
+    <name>Narrator</name>
+    <message>
+        <source>Pick dropped</source>
+        <translation>Seleção desfeita</translation>
+    </message>
+    <message>
+        <source>Picked %1</source>
+        <translation>Selecionada: %1</translation>
+    </message>
+    <message>
+        <source>Not beside the pick: %1 stays picked</source>
+        <translation>Não está ao lado da seleção: %1 continua selecionada</translation>
+    </message>
+    <message>
+        <source>No run: the gems stay</source>
+        <translation>Sem linha: as gemas ficam no lugar</translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
+        <translation>
+            <numerusform>Troca: %n gema eliminada, %1 pontos com bônus de %2. Pontos %3</numerusform>
+            <numerusform>Troca: %n gemas eliminadas, %1 pontos com bônus de %2. Pontos %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
+        <translation>
+            <numerusform>Troca: %n gema eliminada, %1 pontos. Pontos %2</numerusform>
+            <numerusform>Troca: %n gemas eliminadas, %1 pontos. Pontos %2</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>10 seconds left</source>
+        <translation>Faltam 10 segundos</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>no gem</source>
+        <translation>nenhuma gema</translation>
+    </message>
+    <message>
+        <source>yellow gem</source>
+        <translation>gema amarela</translation>
+    </message>
+    <message>
+        <source>white gem</source>
+        <translation>gema branca</translation>
+    </message>
+    <message>
+        <source>red gem</source>
+        <translation>gema vermelha</translation>
+    </message>
+    <message>
+        <source>purple gem</source>
+        <translation>gema roxa</translation>
+    </message>
+    <message>
+        <source>light blue gem</source>
+        <translation>gema azul-clara</translation>
+    </message>
+    <message>
+        <source>green gem</source>
+        <translation>gema verde</translation>
+    </message>
+    <message>
+        <source>orange gem</source>
+        <translation>gema laranja</translation>
+    </message>
+</context>
+<context>
+    <name>StartUp</name>
+    <message>
+        <source>unset</source>
+        <translation>não definida</translation>
+    </message>
+    <message>
+        <source>glimmerix: no display to show the game on: DISPLAY and WAYLAND_DISPLAY are unset</source>
+        <translation>glimmerix: não há tela onde mostrar o jogo: DISPLAY e WAYLAND_DISPLAY não estão definidas</translation>
+    </message>
+    <message>
+        <source>glimmerix: cannot open a display to show the game on (platform %1, DISPLAY %2, WAYLAND_DISPLAY %3)</source>
+        <translation>glimmerix: não foi possível abrir uma tela onde mostrar o jogo (plataforma %1, DISPLAY %2, WAYLAND_DISPLAY %3)</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s default</source>
+        <translation>a padrão do Qt</translation>
+    </message>
+    <message>
+        <source>A timed gem-swapping game. It has no options of its own; the options every Qt
+program takes, such as -platform NAME, work as usual. See glimmerix(6).</source>
+        <translation>Um jogo de trocar gemas contra o relógio. Ele não tem opções próprias; as opções de todo
+programa Qt, como -platform NOME, funcionam como sempre. Veja glimmerix(6).</translation>
+    </message>
+    <message>
+        <source>Displays this help.</source>
+        <translation>Mostra esta ajuda.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra informações da versão.</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Glimmerix is paused.  Click OK to unpause the game.</source>
+        <translation>Glimmerix está pausado.  Clique em OK para continuar o jogo.</translation>
+    </message>
+    <message>
+        <source>How to Play Glimmerix</source>
+        <translation>Como jogar Glimmerix</translation>
+    </message>
+    <message>
+        <source>The object of Glimmerix is to create horizontal or vertical rows of three or more identical stones as quickly as possible.  This is accomplished by swapping adjacent gems.  To swap two gems, click on both of the gems to be moved.  Gems can be swapped only if doing so creates a row of three or more identical stones.  The larger the row that you create, the greater the number of points that you earn.  When a row of gems is created, that row disappears and new gems fall into its place.  Sometimes that causes more rows of gems to be created, earning you additional points.<byte value="xd"/>
+<byte value="xd"/>
+You have only 90 seconds to play each game.  As you play, the blue bonus bar gets smaller, but every time that you create a row, the blue bar gets a little larger.  You will receive 300 bonus points if you can get the blue bar to reach the right edge of the board.  Good luck!</source>
+        <translation>O objetivo de Glimmerix é formar, o mais rápido possível, linhas horizontais ou verticais de três ou mais gemas iguais.  Para isso, você troca gemas vizinhas.  Para trocar duas gemas, clique em uma e depois na outra.  A troca só é possível se formar uma linha de três ou mais gemas iguais.  Quanto maior a linha, mais pontos você ganha.  Quando uma linha se forma, ela desaparece e novas gemas caem no lugar dela.  Às vezes isso forma mais linhas, que rendem pontos extras.<byte value="xd"/>
+<byte value="xd"/>
+Cada jogo dura só 90 segundos.  Enquanto você joga, a barra de bônus azul diminui, mas cada linha que você forma a aumenta um pouco.  Se você levar a barra azul até a borda direita do tabuleiro, ganha 300 pontos de bônus.  Boa sorte!</translation>
+    </message>
+    <message>
+        <source>About Glimmerix</source>
+        <translation>Sobre o Glimmerix</translation>
+    </message>
+    <message>
+        <source>Glimmerix 1.00<byte value="xd"/>
+Written and drawn by the Glimmerix developers.</source>
+        <translation>Glimmerix 1.00<byte value="xd"/>
+Escrito e desenhado pelos desenvolvedores do Glimmerix.</translation>
+    </message>
+    <message>
+        <source>No More Moves</source>
+        <translation>Sem mais jogadas</translation>
+    </message>
+    <message>
+        <source>There are no more moves available.<byte value="xd"/>
+<byte value="xd"/>
+Click OK to reset the board.</source>
+        <translation>Não há mais jogadas possíveis.<byte value="xd"/>
+<byte value="xd"/>
+Clique em OK para distribuir um novo tabuleiro.</translation>
+    </message>
+    <message>
+        <source>Game Over</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>SCORE:</source>
+        <translation>PONTOS</translation>
+    </message>
+    <message>
+        <source>TIME:</source>
+        <translation>SEG.</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::BoardView</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>As setas movem o cursor, Espaço ou Enter aperta a casa embaixo dele, Esc pausa o jogo.</translation>
+    </message>
+    <message>
+        <source>New board</source>
+        <translation>Novo tabuleiro</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::MainWindow</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>Pause Game</source>
+        <translation>Pausar jogo</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+        <source>How to Play</source>
+        <translation>Como jogar</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>New game: %1 seconds</source>
+        <translation>Novo jogo: %1 segundos</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::StatusRow</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Pontos %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Tempo %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Barra de bônus</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::frmOver</name>
+    <message>
+        <source>GAME OVER</source>
+        <translation>ACABOU</translation>
+    </message>
+    <message>
+        <source>Score:</source>
+        <translation>Pontos:</translation>
+    </message>
+    <message>
+        <source> Would you like to play again?</source>
+        <translation> Quer jogar de novo?</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>SIM</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <comment>title bar</comment>
+        <translation>FIM DE JOGO</translation>
+    </message>
+    <message>
+        <source>Score: %1.</source>
+        <translation>Pontos: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>glimmerix::frmSplash</name>
+    <message>
+        <source>Welcome to Glimmerix!</source>
+        <translation>Boas-vindas ao Glimmerix!</translation>
+    </message>
+    <message>
+        <source>by the Glimmerix developers</source>
+        <translation>pelos desenvolvedores do Glimmerix</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>JOGAR</translation>
+    </message>
+</context>
+</TS>
