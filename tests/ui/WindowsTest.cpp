@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "../core/GameFixture.h"
+#include "EndInTest.h"
 #include "ModalBox.h"
 #include "ui/BoardView.h"
 #include "ui/Colors.h"
@@ -153,6 +154,18 @@ TEST_F(ToolkitTest, OnlyMinimisingAndRestoringMoveTheClock) {
   EXPECT_TRUE(toolkit.tmrTimeline().isActive());
 }
 
+// Each way out ends the program at once, with status 0.
+TEST_F(ToolkitTest, ExitNoAndClosingAWindowEndTheProgram) {
+  MainWindow* window = toolkit.mainWindow();
+  EXPECT_PROGRAM_END(QTest::keyClick(window, Qt::Key_X, Qt::ControlModifier), 0);
+  EXPECT_PROGRAM_END(window->close(), 0);
+  toolkit.game().TimeLeft = 0.05;
+  toolkit.game().tmrTimeline_Timer();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(toolkit.overWindow()));
+  EXPECT_PROGRAM_END(QTest::mouseClick(toolkit.overWindow()->cmdNo, Qt::LeftButton), 0);
+  EXPECT_PROGRAM_END(toolkit.overWindow()->close(), 0);
+}
+
 TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
   int buttons = 0;
   QMessageBox::Icon icon = QMessageBox::Warning;
@@ -287,6 +300,7 @@ TEST(Splash, BlinksTwoSetsAndOpensTheGameOnPlay) {
   splash->Timer1_Timer();
   EXPECT_TRUE(lit(splash->FirstSet) && dark(splash->SecondSet)) << "at 350 ms";
 
+  EXPECT_PROGRAM_END(splash->close(), 0);
   QTest::mouseClick(splash->cmdPlay, Qt::LeftButton);
   EXPECT_FALSE(splash->isVisible());
   ASSERT_NE(toolkit.mainWindow(), nullptr);
