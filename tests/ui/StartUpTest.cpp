@@ -21,33 +21,24 @@ struct CommandLine {
   std::vector<char*> argv;
 };
 
-// The variables the start reads, set for one case (nullptr: unset) and put back after.
-struct StartEnvironment {
-  static constexpr std::array Names{"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE",
+// The variables the start reads; a value of nullptr leaves one unset.
+constexpr std::array StartVariables{"DISPLAY", "WAYLAND_DISPLAY", "XDG_SESSION_TYPE",
                                     "QT_QPA_PLATFORM"};
-  explicit StartEnvironment(const std::array<const char*, 4>& values) {
-    for (std::size_t i = 0; i < Names.size(); ++i) {
-      saved[i] = qgetenv(Names[i]);
-      values[i] ? qputenv(Names[i], values[i]) : qunsetenv(Names[i]);
-    }
+void SetStartVariables(const std::array<const char*, 4>& values) {
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    values[i] ? qputenv(StartVariables[i], values[i]) : qunsetenv(StartVariables[i]);
   }
-  ~StartEnvironment() {
-    for (std::size_t i = 0; i < Names.size(); ++i) {
-      saved[i].isNull() ? qunsetenv(Names[i]) : qputenv(Names[i], saved[i]);
-    }
-  }
-  std::array<QByteArray, 4> saved;
-};
+}
 
 struct Start {
-  std::array<const char*, 4> environment;  // DISPLAY, WAYLAND_DISPLAY, XDG_SESSION_TYPE, platform
+  std::array<const char*, 4> variables;
   std::vector<std::string> args;
   const char* platform;  // QT_QPA_PLATFORM as the game leaves it for Qt
-  std::string line;      // what a start that finds no display says first
+  std::string line;      // what a start that opens no display says first
 };
 
-// X wherever an X server is offered and no platform is chosen; Wayland as the second
-// choice on Wayland desktops; and the failure named with what the start tried.
+// X wherever an X server is offered and no platform is chosen, Wayland the second choice
+// on Wayland desktops; a failure names what the start tried, then gives Qt's reason.
 TEST(StartUp, ChoosesAPlatformAndNamesWhatFailed) {
   const std::string no = "glimmerix: no display to show the game on: ";
   const std::string cannot = "glimmerix: cannot open a display to show the game on (platform ";
@@ -72,25 +63,25 @@ TEST(StartUp, ChoosesAPlatformAndNamesWhatFailed) {
        cannot + "xcb, -display :7, DISPLAY :5, WAYLAND_DISPLAY unset)"},
   };
   // clang-format on
+  std::array<QByteArray, 4> saved;
+  for (std::size_t i = 0; i < saved.size(); ++i) saved[i] = qgetenv(StartVariables[i]);
   for (const Start& start : starts) {
-    const StartEnvironment environment(start.environment);
+    SetStartVariables(start.variables);
     CommandLine line(start.args);
     PreferX11(line.argc(), line.argv.data());
     EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), start.platform) << start.line;
     EXPECT_EQ(NoDisplayLine(line.argc(), line.argv.data()).toStdString(), start.line);
   }
-}
-
-// Qt's words: what each platform reported, and the platforms there are, without the
-// advice to reinstall.
-TEST(StartUp, QtsReasonIsTheSecondLine) {
-  const QString fatal =
-      "This application failed to start because no Qt platform plugin could be initialized. "
-      "Reinstalling the application may fix this problem.\n\n"
-      "Available platform plugins are: offscreen, xcb, wayland.\n";
-  EXPECT_EQ(QtReasonLine({"could not connect to display :7", fatal}),
+  for (std::size_t i = 0; i < saved.size(); ++i) {
+    saved[i].isNull() ? qunsetenv(StartVariables[i]) : qputenv(StartVariables[i], saved[i]);
+  }
+  // Qt's own advice to reinstall is left out.
+  EXPECT_EQ(QtReasonLine({"could not connect to display :7",
+                          "This application failed to start because no Qt platform plugin could "
+                          "be initialized. Reinstalling the application may fix this problem.\n\n"
+                          "Available platform plugins are: offscreen, xcb.\n"}),
             "glimmerix: Qt says: could not connect to display :7; "
-            "Available platform plugins are: offscreen, xcb, wayland");
+            "Available platform plugins are: offscreen, xcb");
 }
 
 // Qt's own single-dash options are words, not bundles of letters: -reverse holds a v,
@@ -112,10 +103,9 @@ TEST(StartUp, AnswersHelpAndVersionAndLeavesQtsOptionsAlone) {
   for (const auto& [args, answer] : answers) {
     CommandLine line(args);
     const QString said = HelpOrVersion(line.argc(), line.argv.data());
-    EXPECT_EQ(said.left(answer.size()), answer) << line.words.back();
+    EXPECT_TRUE(answer.isEmpty() ? said.isEmpty() : said.startsWith(answer)) << line.words.back();
     if (answer == "Usage") {
-      EXPECT_TRUE(said.contains("-platform NAME") && said.contains("--version"))
-          << said.toStdString();
+      EXPECT_TRUE(said.contains("-platform NAME") && said.contains("--version"));
     }
   }
   CommandLine asks({"-platform", "offscreen", "--version"});
