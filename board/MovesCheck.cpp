@@ -5,7 +5,6 @@
 namespace glimmerix {
 
 namespace {
-constexpr auto NoMovesTitle = "No More Moves";
 constexpr auto NoMovesPrompt =
     "There are no more moves available.\r\n\r\nClick OK to reset the board.";
 }  // namespace

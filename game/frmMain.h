@@ -27,6 +27,8 @@ constexpr std::int16_t MaxScore = 32767;
 constexpr int DealtWidth = 4890;  // outer size of the game window at every deal
 constexpr int DealtHeight = 6270;
 constexpr std::int16_t KeyEscape = 27;
+// The title of the box that stands over a board without moves.
+constexpr auto NoMovesTitle = "No More Moves";
 
 struct Label {
   std::string Caption;

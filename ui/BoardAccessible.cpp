@@ -1,164 +1,131 @@
 #include "ui/BoardAccessible.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <vector>
 
 #include "ui/BoardView.h"
-#include "ui/Pictures.h"
+#include "ui/CellAccessible.h"
 
 namespace glimmerix {
 
 namespace {
 
-constexpr int ItemCount = CellCount + 2;
-
-QString CellName(const Cell& cell, std::int16_t index) {
-  QString name = QStringLiteral("Column %1, row %2: ")
-                     .arg(QChar(u'A' + ColumnOf(index)))
-                     .arg(RowOf(index) + 1);
-  if (!cell.Visible) return name + QStringLiteral("empty");
-  name += GemName(cell.Kind);
-  if (cell.Frame == FrameLook::Picked) name += QStringLiteral(", picked");
-  return name;
-}
-
-bool TakesClicks(const QWidget& view) {
-  return view.isVisible() && !view.window()->isMinimized() && !QApplication::activeModalWidget();
-}
-
-class BoardItem;
-
-class BoardViewAccessible : public QAccessibleWidget {
+class BoardTableAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
  public:
-  explicit BoardViewAccessible(BoardView* view);
-  ~BoardViewAccessible() override;
+  explicit BoardTableAccessible(BoardView* view);
+  ~BoardTableAccessible() override;
 
-  [[nodiscard]] int childCount() const override { return ItemCount; }
+  [[nodiscard]] QString text(QAccessible::Text t) const override;
+  [[nodiscard]] int childCount() const override { return CellCount; }
   [[nodiscard]] QAccessibleInterface* child(int index) const override;
   [[nodiscard]] int indexOfChild(const QAccessibleInterface* child) const override;
   [[nodiscard]] QAccessibleInterface* childAt(int x, int y) const override;
   [[nodiscard]] QAccessibleInterface* focusChild() const override;
+  void* interface_cast(QAccessible::InterfaceType type) override;
+
+  [[nodiscard]] QAccessibleInterface* caption() const override { return nullptr; }
+  [[nodiscard]] QAccessibleInterface* summary() const override { return nullptr; }
+  [[nodiscard]] QAccessibleInterface* cellAt(int row, int column) const override;
+  [[nodiscard]] int selectedCellCount() const override;
+  [[nodiscard]] QList<QAccessibleInterface*> selectedCells() const override;
+  [[nodiscard]] QString columnDescription(int) const override { return {}; }
+  [[nodiscard]] QString rowDescription(int) const override { return {}; }
+  [[nodiscard]] int selectedColumnCount() const override { return 0; }
+  [[nodiscard]] int selectedRowCount() const override { return 0; }
+  [[nodiscard]] int columnCount() const override { return Columns; }
+  [[nodiscard]] int rowCount() const override { return Rows; }
+  [[nodiscard]] QList<int> selectedColumns() const override { return {}; }
+  [[nodiscard]] QList<int> selectedRows() const override { return {}; }
+  [[nodiscard]] bool isColumnSelected(int) const override { return false; }
+  [[nodiscard]] bool isRowSelected(int) const override { return false; }
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
   [[nodiscard]] BoardView* view() const { return static_cast<BoardView*>(widget()); }
 
  private:
-  std::vector<QAccessible::Id> items_;  // registered with Qt, deleted with this
+  std::vector<QAccessible::Id> cells_;  // by game cell; registered with Qt, deleted with this
 };
 
-class BoardItem : public QAccessibleInterface, public QAccessibleActionInterface {
- public:
-  BoardItem(BoardViewAccessible* board, int index) : board_(board), index_(index) {}
-
-  [[nodiscard]] bool isValid() const override { return true; }
-  [[nodiscard]] QObject* object() const override { return nullptr; }
-  [[nodiscard]] QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  [[nodiscard]] QAccessibleInterface* parent() const override { return board_; }
-  [[nodiscard]] QAccessibleInterface* child(int) const override { return nullptr; }
-  [[nodiscard]] int childCount() const override { return 0; }
-  [[nodiscard]] int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-  void setText(QAccessible::Text, const QString&) override {}
-  [[nodiscard]] QString text(QAccessible::Text t) const override {
-    if (t != QAccessible::Name) return {};
-    const frmMain& game = board_->view()->game();
-    if (index_ == ScoreItem)
-      return QStringLiteral("Score ") + QString::fromStdString(game.lblscore.Caption);
-    if (index_ == ClockItem)
-      return QStringLiteral("Time ") + QString::fromStdString(game.lblDisplayTime.Caption);
-    const auto cell = static_cast<std::int16_t>(index_);
-    return CellName(game.Cells[cell], cell);
-  }
-  [[nodiscard]] QRect rect() const override {
-    const BoardView* view = board_->view();
-    const QRect local = index_ < CellCount
-                            ? FrameRect(static_cast<std::int16_t>(index_))
-                            : QRect(0, BoardBottom, view->width(), view->height() - BoardBottom);
-    return QRect(view->mapToGlobal(local.topLeft()), local.size());
-  }
-  [[nodiscard]] QAccessible::Role role() const override {
-    return index_ < CellCount ? QAccessible::Cell : QAccessible::StaticText;
-  }
-  [[nodiscard]] QAccessible::State state() const override {
-    QAccessible::State state;
-    if (index_ >= CellCount) return state;
-    const BoardView* view = board_->view();
-    state.selectable = true;
-    state.selected = view->game().Cells[index_].Frame == FrameLook::Picked;
-    state.focusable = true;
-    state.focused = view->hasFocus() && view->cursor().shown() && view->cursor().cell() == index_;
-    return state;
-  }
-
-  void* interface_cast(QAccessible::InterfaceType type) override {
-    if (type != QAccessible::ActionInterface || index_ >= CellCount) return nullptr;
-    return static_cast<QAccessibleActionInterface*>(this);
-  }
-  [[nodiscard]] QStringList actionNames() const override { return {pressAction()}; }
-  [[nodiscard]] QStringList keyBindingsForAction(const QString&) const override {
-    return {QStringLiteral("Space")};
-  }
-  // Pressed later from the event loop, as a click would be: the press may run a whole
-  // cascade or open a box, and the caller must not wait for that. Like a click, it
-  // reaches only a board on screen that no box holds up.
-  void doAction(const QString& action) override {
-    if (action != pressAction()) return;
-    BoardView* view = board_->view();
-    const auto cell = static_cast<std::int16_t>(index_);
-    QMetaObject::invokeMethod(
-        view,
-        [view, cell] {
-          if (TakesClicks(*view)) view->pressCell(cell);
-        },
-        Qt::QueuedConnection);
-  }
-
- private:
-  BoardViewAccessible* board_;
-  int index_;
-};
-
-BoardViewAccessible::BoardViewAccessible(BoardView* view)
-    : QAccessibleWidget(view, QAccessible::Table, QStringLiteral("Board")) {
-  for (int index = 0; index < ItemCount; ++index) {
-    items_.push_back(QAccessible::registerAccessibleInterface(new BoardItem(this, index)));
+BoardTableAccessible::BoardTableAccessible(BoardView* view)
+    : QAccessibleWidget(view, QAccessible::Table) {
+  for (std::int16_t cell = 0; cell < CellCount; ++cell) {
+    cells_.push_back(
+        QAccessible::registerAccessibleInterface(new CellAccessible(this, view, cell)));
   }
 }
 
-BoardViewAccessible::~BoardViewAccessible() {
-  for (QAccessible::Id id : items_) QAccessible::deleteAccessibleInterface(id);
+BoardTableAccessible::~BoardTableAccessible() {
+  for (QAccessible::Id id : cells_) QAccessible::deleteAccessibleInterface(id);
 }
 
-QAccessibleInterface* BoardViewAccessible::child(int index) const {
-  return index >= 0 && index < ItemCount ? QAccessible::accessibleInterface(items_[index])
-                                         : nullptr;
+QString BoardTableAccessible::text(QAccessible::Text t) const {
+  if (t == QAccessible::Name) return BoardView::tr("Board");
+  if (t == QAccessible::Description) {
+    return BoardView::tr(
+        "Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.");
+  }
+  return QAccessibleWidget::text(t);
 }
 
-int BoardViewAccessible::indexOfChild(const QAccessibleInterface* child) const {
-  for (int index = 0; index < ItemCount; ++index) {
-    if (QAccessible::accessibleInterface(items_[index]) == child) return index;
+QAccessibleInterface* BoardTableAccessible::child(int index) const {
+  if (index < 0 || index >= CellCount) return nullptr;
+  return cellAt(index / Columns, index % Columns);
+}
+
+int BoardTableAccessible::indexOfChild(const QAccessibleInterface* child) const {
+  for (std::int16_t cell = 0; cell < CellCount; ++cell) {
+    if (QAccessible::accessibleInterface(cells_[cell]) == child) return TableIndexOf(cell);
   }
   return -1;
 }
 
-QAccessibleInterface* BoardViewAccessible::childAt(int x, int y) const {
+QAccessibleInterface* BoardTableAccessible::childAt(int x, int y) const {
   const BoardHit hit = HitTest(view()->game().Cells, view()->mapFromGlobal(QPoint(x, y)));
-  return hit.cell == NoCell ? nullptr : child(hit.cell);
+  return hit.cell == NoCell ? nullptr : QAccessible::accessibleInterface(cells_[hit.cell]);
 }
 
-void Notify(BoardView* view, QAccessible::Event type, int item) {
+// The cursor's cell, shown or not: a click moves it too, so it is always where the player is.
+QAccessibleInterface* BoardTableAccessible::focusChild() const {
+  if (!view()->hasFocus()) return nullptr;
+  return QAccessible::accessibleInterface(cells_[view()->cursor().cell()]);
+}
+
+void* BoardTableAccessible::interface_cast(QAccessible::InterfaceType type) {
+  if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+  return QAccessibleWidget::interface_cast(type);
+}
+
+QAccessibleInterface* BoardTableAccessible::cellAt(int row, int column) const {
+  if (row < 0 || row >= Rows || column < 0 || column >= Columns) return nullptr;
+  const std::int16_t cell =
+      CellAt(static_cast<std::int16_t>(column), static_cast<std::int16_t>(row));
+  return QAccessible::accessibleInterface(cells_[cell]);
+}
+
+int BoardTableAccessible::selectedCellCount() const {
+  return static_cast<int>(selectedCells().size());
+}
+
+QList<QAccessibleInterface*> BoardTableAccessible::selectedCells() const {
+  const std::int16_t pick = view()->game().Picked[1];
+  if (pick == NoCell) return {};
+  return {QAccessible::accessibleInterface(cells_[pick])};
+}
+
+void Notify(BoardView* view, QAccessible::Event type, std::int16_t cell) {
   if (!QAccessible::isActive()) return;
   QAccessibleEvent event(view, type);
-  event.setChild(item);
+  event.setChild(TableIndexOf(cell));
   QAccessible::updateAccessibility(&event);
-}
-
-QAccessibleInterface* BoardViewAccessible::focusChild() const {
-  const BoardCursor& cursor = view()->cursor();
-  return view()->hasFocus() && cursor.shown() ? child(cursor.cell()) : nullptr;
 }
 
 }  // namespace
 
-void NotifyCursorMoved(BoardView* view) {
+void NotifyCursorFocus(BoardView* view) {
   Notify(view, QAccessible::Focus, view->cursor().cell());
 }
 
@@ -169,14 +136,10 @@ void NotifyCellChanged(BoardView* view, std::int16_t cell, bool pickChanged) {
   Notify(view, picked ? QAccessible::SelectionAdd : QAccessible::SelectionRemove, cell);
 }
 
-void NotifyScoreChanged(BoardView* view) {
-  Notify(view, QAccessible::NameChanged, ScoreItem);
-}
-
 QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* object) {
   auto* view = qobject_cast<BoardView*>(object);
   if (className != QLatin1String("glimmerix::BoardView") || !view) return nullptr;
-  return new BoardViewAccessible(view);
+  return new BoardTableAccessible(view);
 }
 
 }  // namespace glimmerix

@@ -10,23 +10,21 @@ namespace glimmerix {
 
 class BoardView;
 
-// The board's accessible children: the cells by number, then the score and the clock.
-constexpr int ScoreItem = CellCount;
-constexpr int ClockItem = CellCount + 1;
-
-// Lets a screen reader follow and play the board: each of the 64 cells reports its
-// column, row, gem colour and whether it is picked, and offers a press action that does
-// what Space does on it; the keyboard cursor is the accessible focus; two more
-// children read the score and the clock. Nothing of this is visible.
+// Lets a screen reader follow and play the board: a table of 8 rows and 8 columns whose
+// cells, listed row by row, tell their place, gem and pick and can be pressed; the cell
+// under the keyboard cursor has the focus while the board has the keyboard. Nothing of
+// this is visible.
 QAccessibleInterface* BoardAccessibleFactory(const QString& className, QObject* object);
 
-// Tells assistive technology that the keyboard cursor has moved: its cell has the focus.
-void NotifyCursorMoved(BoardView* view);
+// The table lists the cells row by row; the game numbers them column by column.
+[[nodiscard]] constexpr int TableIndexOf(std::int16_t cell) {
+  return RowOf(cell) * Columns + ColumnOf(cell);
+}
+
+// Tells assistive technology that the cell under the cursor has the focus.
+void NotifyCursorFocus(BoardView* view);
 // Tells assistive technology that a cell shows another gem or pick: its name changed,
 // and its selection too when the pick came or went.
 void NotifyCellChanged(BoardView* view, std::int16_t cell, bool pickChanged);
-// The score's name changed. The clock tells nothing: an event at every tick would drown
-// the rest; it is read on demand.
-void NotifyScoreChanged(BoardView* view);
 
 }  // namespace glimmerix

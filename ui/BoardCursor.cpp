@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 #include "board/Board.h"
 #include "ui/Geometry.h"
@@ -36,11 +37,16 @@ bool BoardCursor::move(int key) {
   const int across = int{key == Qt::Key_Right} - int{key == Qt::Key_Left};
   const int down = int{key == Qt::Key_Down} - int{key == Qt::Key_Up};
   if (across == 0 && down == 0) return false;
+  if (!std::exchange(shown_, true)) return true;
   const int column = std::clamp(ColumnOf(cell_) + across, 0, Columns - 1);
   const int row = std::clamp(RowOf(cell_) + down, 0, Rows - 1);
   cell_ = CellAt(static_cast<std::int16_t>(column), static_cast<std::int16_t>(row));
-  shown_ = true;
   return true;
+}
+
+void BoardCursor::clickedAt(std::int16_t cell) {
+  cell_ = cell;
+  shown_ = false;
 }
 
 QRect CursorRect(std::int16_t cell) {

@@ -8,14 +8,17 @@ class QPainter;
 namespace glimmerix {
 
 // Where the keyboard plays: one cell, moved by the arrow keys. It starts on column A,
-// row 0 and is shown from the first arrow key until the next click on the board, so
-// a player who only uses the mouse never sees it.
+// row 0 and follows the clicks on the board without showing, so a player who only
+// uses the mouse never sees it; the first key shows it where it is.
 class BoardCursor {
  public:
-  // Moves one cell for an arrow key, staying put at the edges, and shows the cursor.
-  // Any other key is not the cursor's: false.
+  // An arrow key moves a shown cursor one cell, staying put at the edges; a hidden one
+  // only shows. Any other key is not the cursor's: false.
   bool move(int key);
+  void show() { shown_ = true; }
   void hide() { shown_ = false; }
+  // Where the last click was, hidden.
+  void clickedAt(std::int16_t cell);
 
   [[nodiscard]] std::int16_t cell() const { return cell_; }
   [[nodiscard]] bool shown() const { return shown_; }

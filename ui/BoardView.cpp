@@ -7,25 +7,16 @@
 #include <QPainter>
 #include <utility>
 
+#include "ui/Announcer.h"
 #include "ui/BoardAccessible.h"
 #include "ui/Colors.h"
 #include "ui/Fonts.h"
 #include "ui/Pictures.h"
+#include "ui/StatusLabels.h"
 
 namespace glimmerix {
 
 namespace {
-
-struct StatusLabel {
-  QRect rect;
-  bool opaque;
-  QColor textColor;
-};
-
-const StatusLabel ScoreTitle{TwipsRect(90, 5200, 1350, 495), true, Qt::black};
-const StatusLabel ScoreValue{TwipsRect(1425, 5205, 1200, 495), true, DarkBlue};
-const StatusLabel TimeTitle{TwipsRect(3075, 5200, 990, 495), false, Qt::black};
-const StatusLabel TimeValue{TwipsRect(4050, 5200, 1200, 375), false, DarkBlue};
 
 bool IsPressKey(const QKeyEvent& event) {
   return event.key() == Qt::Key_Space || event.key() == Qt::Key_Return ||
@@ -49,7 +40,8 @@ void PaintLabel(QPainter& painter, const QRect& dirty, const StatusLabel& label,
 
 }  // namespace
 
-BoardView::BoardView(frmMain& game, QWidget* parent) : QWidget(parent), game_(game) {
+BoardView::BoardView(frmMain& game, QWidget* parent)
+    : QWidget(parent), game_(game), narrator_(game, cursor_, *new Announcer(this)) {
   static const bool accessible = (QAccessible::installFactory(BoardAccessibleFactory), true);
   Q_UNUSED(accessible);
   setFixedSize(GameClientSize);
@@ -62,15 +54,19 @@ BoardView::BoardView(frmMain& game, QWidget* parent) : QWidget(parent), game_(ga
 // The clock's ticks change its label at each tick and the bar at every third; the
 // redraw tick rewrites the bar without changing it, which shows nothing new.
 void BoardView::showChanges() {
+  int gaps = 0;
   for (std::int16_t cell = 0; cell < CellCount; ++cell) {
     const Cell& c = game_.Cells[cell];
     const CellLook look{c.Visible ? c.Kind : std::int16_t{0}, c.Frame};
+    gaps += look.gem == 0;
     if (look != shownCells_[cell]) showCell(cell, look);
   }
-  if (showCaption(shownScore_, game_.lblscore.Caption, ScoreValue.rect)) NotifyScoreChanged(this);
+  narrator_.noteGaps(gaps);
+  if (showCaption(shownScore_, game_.lblscore.Caption, ScoreValue.rect)) emit scoreShown();
   showCaption(shownClock_, game_.lblDisplayTime.Caption, TimeValue.rect);
   const QRect bar = BarRect(game_.linTime.X2);
   if (bar != shownBar_) update(std::exchange(shownBar_, bar) | bar);
+  narrator_.watchClock();
 }
 
 void BoardView::showCell(std::int16_t cell, CellLook look) {
@@ -105,7 +101,7 @@ void BoardView::paintBoard(QPainter& painter) const {
     const Cell& c = cells[cell];
     if (c.Visible) painter.drawPixmap(GemRect(cell, c.Kind).topLeft(), GemPicture(c.Kind));
   }
-  if (cursor_.shown()) PaintCursor(painter, cursor_.cell());
+  if (cursor_.shown() && hasFocus()) PaintCursor(painter, cursor_.cell());
 }
 
 void BoardView::paintStatus(QPainter& painter, const QRect& dirty) const {
@@ -127,7 +123,9 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) {
   const BoardHit hit = HitTest(game_.Cells, event->position().toPoint());
   const bool sameTarget = hit == pressed_;
   pressed_ = {};
-  if (sameTarget) click(hit);
+  if (!sameTarget) return;
+  moveCursorTo(hit.cell);
+  click(hit);
 }
 
 void BoardView::pressCell(std::int16_t cell) {
@@ -136,24 +134,30 @@ void BoardView::pressCell(std::int16_t cell) {
 
 // The handler may run a whole cascade, yielding to nested events on the way.
 void BoardView::click(const BoardHit& hit) {
+  const Entry entry(*this);
+  const Narrator::Click said = narrator_.clickStarts(hit);
   if (hit.target == BoardHit::Target::Frame)
     game_.lblColumn_Click(ColumnOf(hit.cell), RowOf(hit.cell));
   if (hit.target == BoardHit::Target::Gem) game_.imgrock_Click(hit.cell);
-  showChanges();
+  narrator_.clickEnded(said);
 }
 
-// Arrows move the cursor and Space, Return or Enter press its cell; a held key presses
-// once, as a held mouse button clicks once. Every other key goes on to the window.
+// Arrows move the cursor and Space, Return or Enter press its cell; the first of them
+// only shows the cursor where it is. A held key presses once, as a held mouse button
+// clicks once. Every other key goes on to the window.
 void BoardView::keyPressEvent(QKeyEvent* event) {
   const std::int16_t from = cursor_.cell();
+  const bool shown = cursor_.shown();
   if (!IsBoardKey(*event)) {
     QWidget::keyPressEvent(event);
   } else if (cursor_.move(event->key())) {
     update(CursorRect(from));
     update(CursorRect(cursor_.cell()));
-    NotifyCursorMoved(this);
+    if (cursor_.cell() != from) NotifyCursorFocus(this);
   } else if (IsPressKey(*event)) {
-    if (!event->isAutoRepeat()) pressCell(cursor_.cell());
+    cursor_.show();
+    update(CursorRect(from));
+    if (shown && !event->isAutoRepeat()) pressCell(from);
   } else {
     QWidget::keyPressEvent(event);
   }
@@ -162,6 +166,32 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
 void BoardView::hideCursor() {
   if (!cursor_.shown()) return;
   cursor_.hide();
+  update(CursorRect(cursor_.cell()));
+}
+
+// The keyboard goes on from where the mouse was.
+void BoardView::moveCursorTo(std::int16_t cell) {
+  if (cell == NoCell || cell == cursor_.cell()) return;
+  cursor_.clickedAt(cell);
+  if (hasFocus()) NotifyCursorFocus(this);
+}
+
+// The ring shows only while the keys reach the board. Getting the keyboard back (after
+// a box, a restore or the menu bar) names the cursor's cell; it is named once Qt has
+// told of the board's own focus, so that the cell is the last word.
+void BoardView::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update(CursorRect(cursor_.cell()));
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (hasFocus()) NotifyCursorFocus(this);
+      },
+      Qt::QueuedConnection);
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
   update(CursorRect(cursor_.cell()));
 }
 

@@ -7,6 +7,7 @@
 #include "game/frmMain.h"
 #include "ui/BoardCursor.h"
 #include "ui/Geometry.h"
+#include "ui/Narrator.h"
 
 namespace glimmerix {
 
@@ -25,7 +26,26 @@ class BoardView : public QWidget {
  public:
   explicit BoardView(frmMain& game, QWidget* parent = nullptr);
 
+  // One event of the game, from the event loop into the game and back: every click,
+  // key, command, tick and window event of the game is one, and they nest at the
+  // game's yields. When one ends the screen shows the game, and when the outermost one
+  // ends the narrator speaks.
+  class Entry {
+   public:
+    explicit Entry(BoardView& view) : view_(view) { view_.narrator_.enter(); }
+    ~Entry() {
+      view_.showChanges();
+      view_.narrator_.leave();
+    }
+    Entry(const Entry&) = delete;
+    Entry& operator=(const Entry&) = delete;
+
+   private:
+    BoardView& view_;
+  };
+
   [[nodiscard]] const frmMain& game() const { return game_; }
+  [[nodiscard]] Narrator& narrator() { return narrator_; }
   // Every event of the game ends here, and every yield starts here.
   void showChanges();
 
@@ -40,6 +60,11 @@ class BoardView : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
+
+ signals:
+  void scoreShown();
 
  private:
   // What a cell looks like: its gem (0 while the cell is empty) and its frame.
@@ -57,6 +82,7 @@ class BoardView : public QWidget {
   bool showCaption(std::string& shown, const std::string& caption, const QRect& label);
   void click(const BoardHit& hit);
   void hideCursor();
+  void moveCursorTo(std::int16_t cell);
 
   frmMain& game_;
   // What the view last showed, or is about to show at the next repaint.
@@ -66,6 +92,7 @@ class BoardView : public QWidget {
   QRect shownBar_;
   BoardHit pressed_;  // a click is a press and a release on the same frame or gem
   BoardCursor cursor_;
+  Narrator narrator_;
 };
 
 }  // namespace glimmerix

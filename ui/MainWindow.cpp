@@ -12,6 +12,7 @@
 #include "ui/BoardView.h"
 #include "ui/Colors.h"
 #include "ui/Geometry.h"
+#include "ui/StatusRow.h"
 
 namespace glimmerix {
 
@@ -32,6 +33,7 @@ MainWindow::MainWindow(frmMain& game, QWidget* parent)
       board_(new BoardView(game, this)) {
   setWindowTitle(QStringLiteral("Glimmerix"));
   setCentralWidget(board_);
+  new StatusRow(*board_, this);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   QPalette grey = palette();
   grey.setColor(QPalette::Window, Grey);
@@ -40,6 +42,8 @@ MainWindow::MainWindow(frmMain& game, QWidget* parent)
   QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
   mnuNewGame = addCommand(file, "New Game", Qt::CTRL | Qt::Key_N, &frmMain::mnuNewGame_Click);
   mnuPauseGame = addCommand(file, "Pause Game", Qt::CTRL | Qt::Key_P, &frmMain::mnuPauseGame_Click);
+  connect(mnuNewGame, &QAction::triggered, this,
+          [this] { board_->narrator().say(tr("New game: %1 seconds").arg(GameSeconds)); });
   file->addSeparator();
   mnuExit = addCommand(file, "Exit", Qt::CTRL | Qt::Key_X, &frmMain::mnuExit_Click);
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -52,8 +56,8 @@ QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombina
   QAction* action = menu->addAction(caption);
   action->setShortcut(shortcut);
   connect(action, &QAction::triggered, this, [this, command](bool) {
+    const BoardView::Entry entry(*board_);
     std::invoke(command, game_);
-    board_->showChanges();
   });
   return action;
 }
@@ -66,8 +70,8 @@ void MainWindow::setOuterTwips(int width, int height) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   const int key = event->key() == Qt::Key_Escape ? KeyEscape : event->key();
   const auto keyCode = static_cast<std::int16_t>(key < 0x100 ? key : 0);
+  const BoardView::Entry entry(*board_);
   game_.Form_KeyDown(keyCode, static_cast<std::int16_t>(event->modifiers() >> 25));
-  board_->showChanges();
 }
 
 bool MainWindow::isOutOfSight() const {
@@ -82,8 +86,8 @@ bool IsOutOfSight(const QString& platform, Qt::WindowStates states, bool exposed
 void MainWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::WindowStateChange) return;
+  const BoardView::Entry entry(*board_);
   game_.Form_Resize();
-  board_->showChanges();
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -97,7 +101,10 @@ void MainWindow::showEvent(QShowEvent* event) {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Expose && watched == windowHandle()) {
     const bool exposed = windowHandle()->isExposed();
-    if (std::exchange(wasExposed_, exposed) != exposed) game_.Form_Resize();
+    if (std::exchange(wasExposed_, exposed) != exposed) {
+      const BoardView::Entry entry(*board_);
+      game_.Form_Resize();
+    }
   }
   return QMainWindow::eventFilter(watched, event);
 }

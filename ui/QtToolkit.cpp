@@ -28,13 +28,13 @@ QtToolkit::QtToolkit() {
   tmrTimeline_.setInterval(94);
   tmrTimeline_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&tmrTimeline_, &QTimer::timeout, [this] {
+    const BoardView::Entry entry(*main_->board());
     game_.tmrTimeline_Timer();
-    showChanges();
   });
   tmrFlicker_.setInterval(60);
   QObject::connect(&tmrFlicker_, &QTimer::timeout, [this] {
+    const BoardView::Entry entry(*main_->board());
     game_.tmrFlicker_Timer();
-    showChanges();
   });
 }
 
@@ -44,6 +44,7 @@ void QtToolkit::ShowMain() {
   if (!main_) {
     main_ = std::make_unique<MainWindow>(game_);
     tmrFlicker_.start();
+    const BoardView::Entry entry(*main_->board());
     game_.Form_Load();
   }
   Show(Form::Main);
@@ -62,6 +63,8 @@ void QtToolkit::MsgBox(const std::string& prompt, const std::string& title) {
   QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title),
                   QString::fromStdString(prompt), QMessageBox::Ok);
   box.exec();
+  // The box only tells of the board it stands over; a listener hears of the next one.
+  if (title == NoMovesTitle) main_->board()->narrator().say(BoardView::tr("New board"));
 }
 
 void QtToolkit::End() {

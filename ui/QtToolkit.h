@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "board/RandomSource.h"
-#include "game/frmMain.h"
 #include "game/Toolkit.h"
+#include "game/frmMain.h"
 
 namespace glimmerix {
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <string>
 
@@ -27,11 +28,13 @@ class frmOver : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void cmdYes_Click();
 
   QtToolkit& toolkit_;
+  QElapsedTimer shown_;  // keys meant for the board must not answer the question
 };
 
 }  // namespace glimmerix

@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <utility>
 
 #include "ui/Geometry.h"
 #include "ui/Pictures.h"
@@ -41,14 +43,12 @@ constexpr std::array<Placed, 7> SecondSetLayout{{{"imgblue2", Blue, 6515, 1830},
                                                  {"imgyellow", Yellow, 1200, 1800},
                                                  {"imgred", Red, 3840, 1850}}};
 
-QLabel* AddGem(QWidget& window, const Placed& gem) {
-  auto* image = new QLabel(&window);
-  image->setObjectName(QString::fromLatin1(gem.name));
-  image->setPixmap(GemPicture(gem.kind));
-  image->setAccessibleName(GemName(gem.kind));
-  image->setGeometry(
-      QRect(QPoint(TwipsToPixels(gem.left), TwipsToPixels(gem.top)), GemSize(gem.kind)));
-  return image;
+frmSplash::Image Lay(const Placed& gem) {
+  return {gem.kind, QPoint(TwipsToPixels(gem.left), TwipsToPixels(gem.top))};
+}
+
+QRect Area(const frmSplash::Image& gem) {
+  return {gem.at, GemSize(gem.kind)};
 }
 
 }  // namespace
@@ -58,10 +58,10 @@ frmSplash::frmSplash(QtToolkit& toolkit) : QWidget(nullptr, FixedDialogFlags), t
   AddLabel(*this, "GLIMMERIX", TwipsRect(120, 510, 6765, 735), DisplayFont(30), Qt::AlignHCenter);
   cmdPlay = AddButton(*this, "PLAY", TwipsRect(2820, 1320, 1215, 495));
   cmdPlay->setFocus();
-  for (std::size_t i = 0; i < FirstSet.size(); ++i) FirstSet[i] = AddGem(*this, FirstSetLayout[i]);
-  for (std::size_t i = 0; i < SecondSet.size(); ++i) {
-    SecondSet[i] = AddGem(*this, SecondSetLayout[i]);
-  }
+  // The title bar's run of spaces read aloud would be a long silence.
+  setAccessibleName(Caption.simplified());
+  for (std::size_t i = 0; i < FirstSet.size(); ++i) FirstSet[i] = Lay(FirstSetLayout[i]);
+  for (std::size_t i = 0; i < SecondSet.size(); ++i) SecondSet[i] = Lay(SecondSetLayout[i]);
   Timer1.setInterval(100);
   connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
   connect(cmdPlay, &QPushButton::clicked, this, &frmSplash::cmdPlay_Click);
@@ -71,15 +71,28 @@ frmSplash::frmSplash(QtToolkit& toolkit) : QWidget(nullptr, FixedDialogFlags), t
 void frmSplash::Form_Load() {
   BlinkPhase = true;
   toolkit_.Randomize();
-  for (QLabel* gem : SecondSet) gem->setVisible(false);
+  for (Image& gem : SecondSet) setVisible(gem, false);
   Timer1.start();
 }
 
 // The first tick only confirms the starting picture; from the second on the sets swap.
 void frmSplash::Timer1_Timer() {
-  for (QLabel* gem : FirstSet) gem->setVisible(BlinkPhase);
-  for (QLabel* gem : SecondSet) gem->setVisible(!BlinkPhase);
+  for (Image& gem : FirstSet) setVisible(gem, BlinkPhase);
+  for (Image& gem : SecondSet) setVisible(gem, !BlinkPhase);
   BlinkPhase = !BlinkPhase;
+}
+
+void frmSplash::setVisible(Image& gem, bool visible) {
+  if (std::exchange(gem.Visible, visible) != visible) update(Area(gem));
+}
+
+void frmSplash::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  for (const auto* set : {&FirstSet, &SecondSet}) {
+    for (const Image& gem : *set) {
+      if (gem.Visible) painter.drawPixmap(gem.at, GemPicture(gem.kind));
+    }
+  }
 }
 
 // Between the two steps no window is open; the program goes on all the same.

@@ -3,6 +3,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <cstdint>
 
 class QLabel;
 class QPushButton;
@@ -19,9 +20,16 @@ class frmSplash : public QWidget {
  public:
   explicit frmSplash(QtToolkit& toolkit);
 
+  // One gem of the frame. The window paints the lit ones itself: gems that were widgets
+  // of their own would tell assistive technology of every blink.
+  struct Image {
+    std::int16_t kind;
+    QPoint at;  // pixels
+    bool Visible = true;
+  };
   // Each set in the order its gems are switched.
-  std::array<QLabel*, 7> FirstSet{};
-  std::array<QLabel*, 7> SecondSet{};
+  std::array<Image, 7> FirstSet{};
+  std::array<Image, 7> SecondSet{};
   QPushButton* cmdPlay;
   QTimer Timer1;
   bool BlinkPhase = false;  // true: the first set lights at the next tick
@@ -30,10 +38,12 @@ class frmSplash : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void Form_Load();
   void cmdPlay_Click();
+  void setVisible(Image& gem, bool visible);
 
   QtToolkit& toolkit_;
 };

@@ -25,11 +25,11 @@ shot "$MAIN" before
 crop "$SHOT" "$BOARD_WIDTH""x$BOARD_HEIGHT+0+$MENU" before-board
 convert "$CROP" -crop "$SCORE_AREA" +repage "$E2E_OUT/score-before.png"
 
-# The cursor starts on column A, row 0; each arrow moves it one cell.
-keys=()
+# The cursor starts on column A, row 0: the first arrow shows it, each next one moves
+# it one cell.
+keys=(Left)
 for ((i = 0; i < from / 8; i++)); do keys+=(Right); done
 for ((i = 0; i < from % 8; i++)); do keys+=(Down); done
-((${#keys[@]} > 0)) || keys+=(Left)  # already there: an arrow at the edge only shows it
 press "$MAIN" "${keys[@]}"
 # The ring's top edge lies on the grid line above the cell (on the top row, the edge).
 ring_x=$((from / 8 * 40 + 20)) ring_y=$((MENU + from % 8 * 40 + (from % 8 == 0 ? 0 : 1)))

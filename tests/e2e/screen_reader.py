@@ -2,7 +2,9 @@
 """What a screen reader finds of the running game, through the real accessibility bus.
 
   screen_reader.py move    prints a scoring exchange of the board as "FROM TO"
-  screen_reader.py score   prints the score label's name, "Score N"
+  screen_reader.py pairs   prints an exchange that makes no run and one that scores,
+                           "FROM TO FROM TO"
+  screen_reader.py score   prints the status bar's score, "Score N"
   screen_reader.py check KEY-COMMAND
                            presses cells through their press action, plays a scoring
                            exchange and follows the events; KEY-COMMAND moves the
@@ -38,16 +40,24 @@ def until(found, seconds=30):
     return None
 
 
-def find_board():
-    def board():
+def find_in_game(role, what):
+    def found():
         for app in pyatspi.Registry.getDesktop(0):
             if app is not None and app.name == "Glimmerix":
-                return pyatspi.findDescendant(app, lambda a: a.getRole() == pyatspi.ROLE_TABLE)
-    return until(board) or fail("no application 'Glimmerix' with a table on the accessibility bus")
+                return pyatspi.findDescendant(app, lambda a: a.getRole() == role)
+    return until(found) or fail("no application 'Glimmerix' with %s on the accessibility bus" % what)
 
 
-def named(board, prefix):
-    return next((c for c in board if c.name.startswith(prefix)), None) or fail("no " + prefix)
+def find_board():
+    return find_in_game(pyatspi.ROLE_TABLE, "a table")
+
+
+def find_status():
+    return find_in_game(pyatspi.ROLE_STATUS_BAR, "a status bar")
+
+
+def named(parent, prefix):
+    return next((c for c in parent if c.name.startswith(prefix)), None) or fail("no " + prefix)
 
 
 def read_cells(board):
@@ -81,15 +91,20 @@ def holds_run(kinds):
                for c in range(64) for column, row in [divmod(c, 8)])
 
 
-def scoring_move(kinds):
+def exchange(kinds, scores):
+    """The first exchange of neighbours that makes a run, or that makes none."""
     for first in range(64):
         for second in (first + 1, first + 8):
             if second < 64 and not (second == first + 1 and second % 8 == 0):
                 trial = list(kinds)
                 trial[first], trial[second] = trial[second], trial[first]
-                if holds_run(trial):
+                if holds_run(trial) == scores:
                     return first, second
-    fail("the board has no scoring exchange")
+    fail("the board has no exchange that %s" % ("scores" if scores else "makes no run"))
+
+
+def scoring_move(kinds):
+    return exchange(kinds, True)
 
 
 def hear(event):
@@ -143,7 +158,7 @@ def check(key_command):
     cells, kinds = read_cells(board)
     first, second = scoring_move(kinds)
     lone = next(c for c in range(64) if all(abs(c - m) not in (0, 1, 8) for m in (first, second)))
-    score, clock = named(board, "Score "), named(board, "Time ")
+    score, clock = named(find_status(), "Score "), named(find_status(), "Time ")
     print("a cell reads '%s'; the exchange %d-%d scores" % (cells[lone].name, first, second))
     for kind in ("object:state-changed:selected", "object:state-changed:focused",
                  "object:property-change:accessible-name", "focus:"):
@@ -174,9 +189,12 @@ def check(key_command):
 if __name__ == "__main__":
     if sys.argv[1:] == ["move"]:
         print(*scoring_move(read_cells(find_board())[1]))
+    elif sys.argv[1:] == ["pairs"]:
+        kinds = read_cells(find_board())[1]
+        print(*exchange(kinds, False), *exchange(kinds, True))
     elif sys.argv[1:] == ["score"]:
-        print(named(find_board(), "Score ").name)
+        print(named(find_status(), "Score ").name)
     elif len(sys.argv) == 3 and sys.argv[1] == "check":
         check(sys.argv[2])
     else:
-        fail("usage: screen_reader.py move | score | check KEY-COMMAND")
+        fail("usage: screen_reader.py move | pairs | score | check KEY-COMMAND")

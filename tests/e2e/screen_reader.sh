@@ -15,7 +15,7 @@ start_accessibility_bus
 start_and_play
 focus "$MAIN"
 /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/screen_reader.py" check \
-  "xdotool key --clearmodifiers Right" || fail "the screen reader's check failed"
+  "xdotool key --clearmodifiers --delay 100 Right Right" || fail "the screen reader's check failed"
 require_alive "after the screen reader's check"
 press "$MAIN" ctrl+x
 expect_exit 5 "Exit"

@@ -71,7 +71,9 @@ first_board=$CROP
 
 wait_game_over "$started" "the first game" first-game-over
 
-# YES, which has the focus, by Return: the game window comes back with a new game.
+# YES, which has the focus, by Return: the game window comes back with a new game. Keys
+# in the window's first half second were meant for the board, and are not taken.
+sleep 0.6
 press "$OVER" Return
 wait_hidden "$OVER" 3 "the game-over window after YES"
 wait_shown "$GAME" 3 "the game window after YES"

@@ -2,10 +2,12 @@
 
 #include <QAccessible>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTest>
+#include <functional>
 
 #include "../core/GameFixture.h"
+#include "Heard.h"
+#include "ModalBox.h"
 #include "ui/BoardAccessible.h"
 #include "ui/BoardView.h"
 #include "ui/MainWindow.h"
@@ -18,36 +20,91 @@ struct AccessibilityTest : GameTest {
     SetBoard(game.Cells, Stuck);
     game.lblscore.Caption = "120";
     game.lblDisplayTime.Caption = "45.6";
+    game.linTime.X2 = 2370;
     game.Picked = {0, NoCell, NoCell};
     game.SavedPick = NoCell;
+    toolkit.onEveryYield = [this] { window.board()->showChanges(); };  // as the real yields
     window.show();
+    window.board()->showChanges();
   }
   QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(window.board()); }
+  QAccessibleInterface* Status() {
+    QAccessibleInterface* main = QAccessible::queryAccessibleInterface(&window);
+    for (int i = 0; i < main->childCount(); ++i) {
+      if (main->child(i)->role() == QAccessible::StatusBar) return main->child(i);
+    }
+    return nullptr;
+  }
+  void Focus() {
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(window.board()->hasFocus());
+    QCoreApplication::processEvents();
+  }
+  void Keys(std::initializer_list<Qt::Key> keys) {
+    for (Qt::Key key : keys) QTest::keyClick(window.board(), key);
+  }
+  void ClickAt(std::int16_t cell) {
+    QTest::mouseClick(window.board(), Qt::LeftButton, {}, FrameRect(cell).center());
+  }
   MainWindow window{game};
 };
 
-TEST_F(AccessibilityTest, EveryCellTellsItsPlaceGemAndPick) {
+TEST_F(AccessibilityTest, TheBoardIsATableOfCellsRowByRow) {
   QAccessibleInterface* board = Board();
-  ASSERT_NE(board, nullptr);
-  ASSERT_EQ(board->childCount(), 66);
+  ASSERT_EQ(board->childCount(), 64);
+  QAccessibleTableInterface* table = board->tableInterface();
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->rowCount(), 8);
+  EXPECT_EQ(table->columnCount(), 8);
+  for (int index = 0; index < 64; ++index) {
+    QAccessibleInterface* cell = board->child(index);
+    ASSERT_EQ(cell->tableCellInterface()->rowIndex(), index / 8) << index;
+    ASSERT_EQ(cell->tableCellInterface()->columnIndex(), index % 8) << index;
+    ASSERT_EQ(table->cellAt(index / 8, index % 8), cell) << index;
+    ASSERT_EQ(board->indexOfChild(cell), index);
+    ASSERT_EQ(cell->parent(), board);
+  }
   EXPECT_EQ(board->child(0)->text(QAccessible::Name), "Column A, row 1: yellow gem");
+  EXPECT_EQ(board->child(1)->text(QAccessible::Name), "Column B, row 1: white gem");
   EXPECT_EQ(board->child(63)->text(QAccessible::Name), "Column H, row 8: white gem");
   Click(9);
   game.Cells[10].Visible = false;
   EXPECT_EQ(board->child(9)->text(QAccessible::Name), "Column B, row 2: purple gem, picked");
   EXPECT_TRUE(board->child(9)->state().selected);
-  EXPECT_FALSE(board->child(8)->state().selected);
-  EXPECT_EQ(board->child(10)->text(QAccessible::Name), "Column B, row 3: empty");
-  EXPECT_EQ(board->child(64)->text(QAccessible::Name), "Score 120");
-  EXPECT_EQ(board->child(65)->text(QAccessible::Name), "Time 45.6");
-  EXPECT_EQ(board->indexOfChild(board->child(37)), 37);
+  EXPECT_EQ(table->selectedCells(), QList{board->child(9)});
+  EXPECT_FALSE(board->child(1)->state().selected);
+  EXPECT_EQ(board->child(17)->text(QAccessible::Name), "Column B, row 3: empty");
+  EXPECT_EQ(board->text(QAccessible::Description),
+            "Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.");
 }
 
-// The events themselves are heard on the real accessibility bus (tests/e2e).
+// Where the player is, the screen reader is: the cursor's cell has the focus, seen or
+// not, and it follows the mouse.
+TEST_F(AccessibilityTest, TheCursorsCellIsTheFocusFromTheStart) {
+  const Heard heard;
+  Focus();
+  EXPECT_EQ(Board()->focusChild(), Board()->child(0));
+  EXPECT_TRUE(Board()->child(0)->state().focused);
+  EXPECT_EQ(heard.focused(), Heard::Names{"Column A, row 1: yellow gem"});
+  Keys({Qt::Key_Right});
+  EXPECT_EQ(window.board()->cursor().cell(), 0) << "the first arrow only shows the ring";
+  EXPECT_TRUE(window.board()->cursor().shown());
+  ClickAt(42);
+  EXPECT_FALSE(window.board()->cursor().shown());
+  EXPECT_EQ(Board()->focusChild(), Board()->child(TableIndexOf(42)));
+  Keys({Qt::Key_Space, Qt::Key_Down});
+  EXPECT_EQ(game.Picked[1], 42) << "Space showed the ring, the click had picked";
+  EXPECT_EQ(heard.focused(),
+            Heard::Names({"Column A, row 1: yellow gem", "Column F, row 3: white gem",
+                          "Column F, row 4: purple gem"}));
+  window.menuBar()->setFocus();
+  EXPECT_EQ(Board()->focusChild(), nullptr) << "the menu bar has the keys";
+}
+
 TEST_F(AccessibilityTest, ACellsPressActionDoesWhatSpaceDoes) {
-  QAccessibleInterface* cell = Board()->child(9);
+  QAccessibleInterface* cell = Board()->child(TableIndexOf(9));
   ASSERT_NE(cell->actionInterface(), nullptr);
-  EXPECT_EQ(Board()->child(ScoreItem)->actionInterface(), nullptr);
   const QString press = QAccessibleActionInterface::pressAction();
   EXPECT_EQ(cell->actionInterface()->actionNames(), QStringList{press});
   cell->actionInterface()->doAction(press);
@@ -57,30 +114,122 @@ TEST_F(AccessibilityTest, ACellsPressActionDoesWhatSpaceDoes) {
   cell->actionInterface()->doAction(press);
   QCoreApplication::processEvents();
   EXPECT_FALSE(cell->state().selected) << "the second press takes the pick back";
-  window.hide();  // as while a box is open
-  cell->actionInterface()->doAction(press);
-  QCoreApplication::processEvents();
-  EXPECT_EQ(game.Picked[1], NoCell) << "no press reaches a hidden board";
+  // Out of a click's reach, a press does nothing either.
+  const auto pressed = [&] {
+    cell->actionInterface()->doAction(press);
+    QCoreApplication::processEvents();
+    return game.Picked[1] != NoCell;
+  };
+  AnswerModalBox([] { QMessageBox(QMessageBox::NoIcon, "", "").exec(); },
+                 [&] { EXPECT_FALSE(pressed()) << "behind an open box"; });
+  window.showMinimized();
+  EXPECT_FALSE(pressed()) << "minimised";
+  window.showNormal();
+  window.hide();
+  EXPECT_FALSE(pressed()) << "hidden";
+  window.show();
+  EXPECT_TRUE(pressed()) << "on screen again";
 }
 
-TEST_F(AccessibilityTest, TheKeyboardCursorIsTheFocus) {
-  window.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-  EXPECT_TRUE(window.board()->hasFocus());
-  EXPECT_EQ(Board()->focusChild(), nullptr) << "no cursor before the first arrow";
-  QTest::keyClick(window.board(), Qt::Key_Right);
-  QTest::keyClick(window.board(), Qt::Key_Right);
-  EXPECT_EQ(Board()->focusChild(), Board()->child(16));
-  EXPECT_TRUE(Board()->child(16)->state().focused);
-  EXPECT_FALSE(Board()->child(8)->state().focused);
-  EXPECT_EQ(Board()->child(16)->text(QAccessible::Name), "Column C, row 1: red gem");
+// One utterance an action, once the game is idle, whatever its cascade did on the way.
+TEST_F(AccessibilityTest, EveryActionIsAnsweredInWords) {
+  struct Case {
+    const char* what;
+    std::function<void(AccessibilityTest&)> act;
+    Heard::Names spoken;
+  };
+  const auto exchange = [](float bar) {
+    return [bar](AccessibilityTest& t) {
+      // C2 with C3 lines up three in row 2; row 1 falls, three new gems fill row 1.
+      t.Deal({"12341234", "33123412", "12341234", "34123412", "12341234", "34123412", "12341234",
+              "34123412"});
+      t.random.kinds = {5, 6, 7};
+      t.game.linTime.X2 = bar;
+      t.ClickAt(18);
+      t.ClickAt(17);
+    };
+  };
+  const std::vector<Case> cases{
+      {"a pick", [](auto& t) { t.ClickAt(9); }, {"Picked Column B, row 2: purple gem"}},
+      {"a distant second click",
+       [](auto& t) { t.ClickAt(9), t.ClickAt(27); },
+       {"Picked Column B, row 2: purple gem", "Not beside the pick: Column B, row 2 stays picked"}},
+      {"a pick taken back",
+       [](auto& t) {
+         t.ClickAt(9),
+             QTest::mouseClick(t.window.board(), Qt::LeftButton, {}, GemRect(9, 4).center());
+       },
+       {"Picked Column B, row 2: purple gem", "Pick dropped"}},
+      {"an exchange without a run",
+       [](auto& t) { t.ClickAt(9), t.ClickAt(10); },
+       {"Picked Column B, row 2: purple gem", "No run: the gems stay"}},
+      {"a scoring exchange",
+       exchange(2370),
+       {"Picked Column C, row 3: red gem",
+        "Exchanged: 3 gems cleared, 30 points. Score 30. Column C, row 2: red gem"}},
+      {"a scoring exchange that pays the bonus",
+       exchange(4700),
+       {"Picked Column C, row 3: red gem",
+        "Exchanged: 3 gems cleared, 330 points with a bonus of 300. Score 330. "
+        "Column C, row 2: red gem"}},
+      {"New Game", [](auto& t) { t.window.mnuNewGame->trigger(); }, {"New game: 90 seconds"}},
+      {"ten seconds left",
+       [](auto& t) {
+         for (double left : {10.15, 10.05, 9.95}) {
+           t.game.TimeLeft = left;
+           t.game.tmrTimeline_Timer();
+           t.window.board()->showChanges();
+         }
+       },
+       {"10 seconds left"}},
+  };
+  for (const Case& c : cases) {
+    SetBoard(game.Cells, Stuck);
+    for (Cell& cell : game.Cells) cell.Frame = FrameLook::Plain;
+    game.Picked = {0, NoCell, NoCell};
+    const Heard heard;
+    c.act(*this);
+    EXPECT_EQ(heard.spoken(), c.spoken) << c.what;
+  }
+}
+
+TEST_F(AccessibilityTest, TheStatusBarHoldsScoreTimeAndBar) {
+  QAccessibleInterface* status = Status();
+  ASSERT_NE(status, nullptr);
+  ASSERT_EQ(status->childCount(), 3);
+  QStringList names;
+  QRect seen;
+  for (int i = 0; i < 3; ++i) {
+    const QRect rect = status->child(i)->rect();
+    names << status->child(i)->text(QAccessible::Name);
+    EXPECT_FALSE(rect.intersects(seen)) << i << ": each has its own rectangle";
+    EXPECT_TRUE(status->rect().contains(rect)) << i;
+    seen |= rect;
+  }
+  EXPECT_EQ(names, QStringList({"Score 120", "Time 45.6", "Bonus bar"}));
+  QAccessibleInterface* bar = status->child(2);
+  EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
+  EXPECT_EQ(bar->valueInterface()->currentValue(), 2370);
+  EXPECT_EQ(bar->valueInterface()->maximumValue(), 4740);
+  EXPECT_EQ(status->rect().top(), window.board()->mapToGlobal(QPoint(0, BoardBottom)).y());
+  const Heard heard;
+  game.TimeLeft = 45.6;
+  for (int tick = 0; tick < 3; ++tick) {
+    game.tmrTimeline_Timer();
+    window.board()->showChanges();
+  }
+  EXPECT_TRUE(heard.events.empty()) << "the clock ticks in silence";
+  game.lblscore.Caption = "130";
+  window.board()->showChanges();
+  EXPECT_EQ(heard.events, (std::vector<Heard::Event>{
+                              {QAccessible::NameChanged, QAccessible::StaticText, "Score 130"}}));
 }
 
 TEST_F(AccessibilityTest, ACellIsFoundWhereItIsDrawn) {
   QAccessibleInterface* board = Board();
   const QPoint centre = window.board()->mapToGlobal(FrameRect(42).center());
-  EXPECT_EQ(board->childAt(centre.x(), centre.y()), board->child(42));
-  EXPECT_EQ(board->child(42)->rect().center(), centre);
+  EXPECT_EQ(board->childAt(centre.x(), centre.y()), board->child(TableIndexOf(42)));
+  EXPECT_EQ(board->child(TableIndexOf(42))->rect().center(), centre);
 }
 
 TEST_F(AccessibilityTest, MenuItemsCarryTheirNames) {

@@ -22,6 +22,10 @@ struct BoardViewTest : GameTest {
     game.lblDisplayTime.Caption = "90.0";
     game.Picked = {0, NoCell, NoCell};
     game.SavedPick = NoCell;
+    view.show();
+    view.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.setFocus();
   }
   QImage Render() { return view.grab().toImage(); }
   // The smallest rectangle round every pixel that two pictures of the view differ in.
@@ -180,24 +184,49 @@ TEST_F(BoardViewTest, APressAndAReleaseOnDifferentCellsIsNoClick) {
   EXPECT_EQ(game.Picked[1], NoCell);
 }
 
+// The first arrow shows the cursor where the last click left it; the next ones move
+// it a cell, never past an edge and never round to the next column.
 TEST_F(BoardViewTest, TheArrowsMoveTheCursorOneCellAndStopAtTheEdges) {
   EXPECT_EQ(view.cursor().cell(), 0);
   EXPECT_FALSE(view.cursor().shown());
-  Keys({Qt::Key_Left, Qt::Key_Up});
-  EXPECT_EQ(view.cursor().cell(), 0);
-  EXPECT_TRUE(view.cursor().shown());
-  Keys({Qt::Key_Down, Qt::Key_Right});
-  EXPECT_EQ(view.cursor().cell(), 9);
-  for (int i = 0; i < 9; ++i) Keys({Qt::Key_Right, Qt::Key_Down});
-  EXPECT_EQ(view.cursor().cell(), 63);
-  Keys({Qt::Key_Up, Qt::Key_Left});
-  EXPECT_EQ(view.cursor().cell(), 54);
-  Keys({Qt::Key_Right}, Qt::ControlModifier);
-  EXPECT_EQ(view.cursor().cell(), 54) << "Ctrl keys belong to the menus";
+  struct Move {
+    std::int16_t from;
+    Qt::Key key;
+    std::int16_t to;
+  };
+  for (const Move& m : std::vector<Move>{{0, Qt::Key_Left, 0},
+                                         {0, Qt::Key_Up, 0},
+                                         {7, Qt::Key_Down, 7},
+                                         {7, Qt::Key_Left, 7},
+                                         {8, Qt::Key_Up, 8},
+                                         {15, Qt::Key_Down, 15},
+                                         {56, Qt::Key_Up, 56},
+                                         {56, Qt::Key_Right, 56},
+                                         {63, Qt::Key_Right, 63},
+                                         {63, Qt::Key_Down, 63},
+                                         {9, Qt::Key_Up, 8},
+                                         {9, Qt::Key_Down, 10},
+                                         {9, Qt::Key_Left, 1},
+                                         {9, Qt::Key_Right, 17}}) {
+    ClickAt(FrameRect(m.from).center());
+    ClickAt(FrameRect(m.from).center());  // picked and let go again
+    EXPECT_EQ(view.cursor().cell(), m.from);
+    EXPECT_FALSE(view.cursor().shown()) << "a click hides the cursor";
+    Keys({m.key});
+    EXPECT_EQ(view.cursor().cell(), m.from) << "the first arrow only shows it";
+    EXPECT_TRUE(view.cursor().shown());
+    Keys({m.key});
+    EXPECT_EQ(view.cursor().cell(), m.to) << m.from << " " << m.key;
+  }
+  Keys({Qt::Key_Left}, Qt::ControlModifier);
+  EXPECT_EQ(view.cursor().cell(), 17) << "Ctrl keys belong to the menus";
   EXPECT_EQ(game.Picked[1], NoCell) << "moving picks nothing";
 }
 
 TEST_F(BoardViewTest, SpaceReturnAndEnterPressTheCursorsCellLikeAClickInItsMiddle) {
+  Keys({Qt::Key_Space});
+  EXPECT_TRUE(view.cursor().shown());
+  EXPECT_EQ(game.Picked[1], NoCell) << "the first press only shows the cursor";
   Keys({Qt::Key_Down, Qt::Key_Right, Qt::Key_Space});
   EXPECT_EQ(game.Picked[1], 9);
   QKeyEvent held(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
@@ -216,13 +245,13 @@ TEST_F(BoardViewTest, SpaceReturnAndEnterPressTheCursorsCellLikeAClickInItsMiddl
 
 TEST_F(BoardViewTest, AnExchangeMadeFromTheKeyboardScores) {
   Deal(FirstPairMove);  // the only move: A0 with B0, where the cursor starts
-  Keys({Qt::Key_Space, Qt::Key_Right, Qt::Key_Enter});
+  Keys({Qt::Key_Right, Qt::Key_Space, Qt::Key_Right, Qt::Key_Enter});
   EXPECT_GE(game.Score, 30);
   EXPECT_EQ(game.Picked[1], NoCell);
 }
 
 TEST_F(BoardViewTest, TheCursorIsABlackRingUntilTheNextClick) {
-  Keys({Qt::Key_Right, Qt::Key_Down, Qt::Key_Space});  // picks B1 under the cursor
+  Keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space});  // picks B1
   const QRect ring = CursorRect(9);
   const QImage shown = Render();
   for (QPoint corner : {ring.topLeft(), ring.bottomRight() - QPoint(1, 1), ring.topRight()})
@@ -240,6 +269,10 @@ TEST_F(BoardViewTest, TheCursorIsABlackRingUntilTheNextClick) {
   }
   EXPECT_TRUE(redInside) << "the pick still shows inside the cursor";
   EXPECT_EQ(shown.pixelColor(ring.topLeft() - QPoint(1, 1)), QColor(Qt::white));
+  view.clearFocus();
+  EXPECT_EQ(Render().pixelColor(ring.topLeft()), QColor(Qt::white)) << "no ring without the keys";
+  view.setFocus();
+  EXPECT_EQ(Render().pixelColor(ring.topLeft()), QColor(Qt::black));
   ClickAt(FrameRect(40).center());
   EXPECT_FALSE(view.cursor().shown());
   EXPECT_EQ(Render().pixelColor(ring.topLeft()), QColor(Qt::white)) << "the grid line again";

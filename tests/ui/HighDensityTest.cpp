@@ -41,6 +41,9 @@ struct HighDensityTest : GameTest {
     SetBoard(game.Cells, Stuck);
     game.Picked = {0, NoCell, NoCell};
     view.show();
+    view.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
+    view.setFocus();
   }
   BoardView view{game};
 };
@@ -86,6 +89,7 @@ TEST_F(HighDensityTest, AClickLandsOnTheSameCellAsAtOneToOne) {
 }
 
 TEST_F(HighDensityTest, TheCursorMeetsTheGridLineWithNoBlend) {
+  QTest::keyClick(&view, Qt::Key_Right);
   QTest::keyClick(&view, Qt::Key_Right);
   QTest::keyClick(&view, Qt::Key_Down);
   const QRect ring = CursorRect(9);

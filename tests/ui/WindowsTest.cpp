@@ -14,10 +14,12 @@
 
 #include "../core/GameFixture.h"
 #include "EndInTest.h"
+#include "Heard.h"
 #include "ModalBox.h"
 #include "ui/BoardView.h"
 #include "ui/Colors.h"
 #include "ui/MainWindow.h"
+#include "ui/Pictures.h"
 #include "ui/QtToolkit.h"
 #include "ui/frmOver.h"
 #include "ui/frmSplash.h"
@@ -215,6 +217,12 @@ TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
   EXPECT_EQ(box.text, "First.\r\n\r\nSecond.");
   EXPECT_EQ(buttons, 1);
   EXPECT_EQ(icon, QMessageBox::NoIcon);
+  const Heard heard;
+  {
+    const BoardView::Entry entry(*toolkit.mainWindow()->board());
+    AnswerModalBox([&] { toolkit.MsgBox("", NoMovesTitle); });
+  }
+  EXPECT_EQ(heard.spoken(), Heard::Names{"New board"}) << "once the game is idle again";
 }
 
 // The clock ticks every 94 ms, precisely, and the bar is redrawn every 60 ms, box or not.
@@ -283,9 +291,29 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
       EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
           << qPrintable(label->text()) << " does not fit its label";
     }
-    pressYes[round](QApplication::focusWidget());
+    QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(over);
+    EXPECT_EQ(dialog->role(), QAccessible::Dialog);
+    EXPECT_EQ(dialog->text(QAccessible::Description), QString("Score: %1.").arg(game.Score));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(over->cmdYes)
+                  ->relations(QAccessible::Label)
+                  .value(0)
+                  .first->text(QAccessible::Name),
+              " Would you like to play again?");
+    if (round > 0) {  // the last keys on the board must not answer
+      pressYes[round](over->cmdYes);
+      EXPECT_TRUE(over->isVisible()) << "a key in the first half second";
+      QTest::qWait(500);
+      QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
+      QCoreApplication::sendEvent(over->cmdYes, &held);
+      EXPECT_TRUE(over->isVisible()) << "a held key";
+    }
+    const Heard heard;
+    pressYes[round](over->cmdYes);
     EXPECT_FALSE(over->isVisible()) << round;
-    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(heard.focused().empty()) << "the cursor's cell is named again";
+    EXPECT_EQ(heard.focused().back().rfind("Column A, row 1: ", 0), 0u);
     EXPECT_EQ(window->windowState(), Qt::WindowNoState) << "left " << leftIn[round];
     EXPECT_EQ(window->pos(), mainAt);
     EXPECT_EQ(Running(toolkit.tmrTimeline()), "94 ms, precise");
@@ -373,13 +401,24 @@ TEST(Splash, BlinksTwoSetsAndOpensTheGameOnPlay) {
   EXPECT_EQ(Texts(*splash), QStringList({"GLIMMERIX", "PLAY"}));
   EXPECT_EQ(splash->Timer1.interval(), 100);
   EXPECT_TRUE(splash->Timer1.isActive());
-  auto lit = [&](const std::array<QLabel*, 7>& set) {
-    return std::all_of(set.begin(), set.end(), [](QLabel* gem) { return gem->isVisible(); });
+  // What the window shows at each gem's middle: the gem, or the window's blue.
+  auto showing = [&](const std::array<frmSplash::Image, 7>& set) {
+    const QImage shown = splash->grab().toImage();
+    int gems = 0;
+    for (const frmSplash::Image& gem : set) {
+      const QImage picture = GemPicture(gem.kind).toImage();
+      const QPoint middle = picture.rect().center();
+      gems += shown.pixelColor(gem.at + middle) == picture.pixelColor(middle);
+      EXPECT_EQ(gem.Visible, shown.pixelColor(gem.at + middle) != LightBlue);
+    }
+    return gems;
   };
-  auto dark = [&](const std::array<QLabel*, 7>& set) {
-    return std::none_of(set.begin(), set.end(), [](QLabel* gem) { return gem->isVisible(); });
-  };
+  auto lit = [&](const auto& set) { return showing(set) == 7; };
+  auto dark = [&](const auto& set) { return showing(set) == 0; };
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(splash)->text(QAccessible::Name),
+            "Welcome to Glimmerix! by the Glimmerix developers");
   splash->Timer1.stop();
+  const Heard heard;
   EXPECT_TRUE(lit(splash->FirstSet) && dark(splash->SecondSet)) << "at start";
   splash->Timer1_Timer();
   EXPECT_TRUE(lit(splash->FirstSet) && dark(splash->SecondSet)) << "at 150 ms";
@@ -387,6 +426,7 @@ TEST(Splash, BlinksTwoSetsAndOpensTheGameOnPlay) {
   EXPECT_TRUE(dark(splash->FirstSet) && lit(splash->SecondSet)) << "at 250 ms";
   splash->Timer1_Timer();
   EXPECT_TRUE(lit(splash->FirstSet) && dark(splash->SecondSet)) << "at 350 ms";
+  EXPECT_TRUE(heard.events.empty()) << "the blinking tells assistive technology nothing";
 
   EXPECT_PROGRAM_END(splash->close(), 0);
   QTest::mouseClick(splash->cmdPlay, Qt::LeftButton);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTest>
@@ -15,6 +18,8 @@ int main(int argc, char* argv[]) {
   glimmerix::ReplaceProgramEnd(glimmerix::testing::EndInTest);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
+  // As when a screen reader listens: the game's accessibility events reach the tests.
+  QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
   // A random deal can come without moves; its box must not hold up a test.
   QTimer noMoves;
   QObject::connect(&noMoves, &QTimer::timeout, [] {
