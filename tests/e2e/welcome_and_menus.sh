@@ -237,24 +237,26 @@ open_welcome
 play KP_Enter
 # A double click on cell B1 picks it once: the red shows left of its gem. A click on
 # the gem takes the pick back; the last pixel column picks column H.
-# picked X Y NAME: is the pixel red, once the game has handled every click before? It
-# has when Left shows the keyboard's black ring on cell A1, where the cursor stays.
+# picked CELL X Y NAME: is the pixel red, once the game has handled every click before?
+# It has when Left shows the keyboard's black ring round CELL, the cell clicked last:
+# the cursor follows the clicks without showing, and its first key only shows it.
 picked() {
+  local ring_x=$(($1 / 8 * 40 + 20)) ring_y=$((MENU + $1 % 8 * 40 + ($1 % 8 ? 1 : 0)))
   press "$GAME" Left
   for ((i = 0; i < 20 * PATIENCE; i++)); do
-    shot "$GAME" "$3"
-    [[ "$(pixel "$SHOT" 20 "$MENU")" == "0,0,0" ]] && break
+    shot "$GAME" "$4"
+    [[ "$(pixel "$SHOT" "$ring_x" "$ring_y")" == "0,0,0" ]] && break
     sleep 0.1
   done
-  ((i < 20 * PATIENCE)) || fail "Left showed no black ring on cell A1 (see $SHOT)"
-  [[ "$(pixel "$SHOT" "$1" $((MENU + $2)))" == "255,0,0" ]]
+  ((i < 20 * PATIENCE)) || fail "Left showed no black ring round cell $1 (see $SHOT)"
+  [[ "$(pixel "$SHOT" "$2" $((MENU + $3)))" == "255,0,0" ]]
 }
 click "$GAME" 60 $((MENU + 70)) 2
-picked 43 70 double-click || fail "a double click on cell B1 did not leave it picked"
+picked 9 43 70 double-click || fail "a double click on cell B1 did not leave it picked"
 click "$GAME" 60 $((MENU + 60))
-picked 43 70 unpicked && fail "a click on the picked gem of B1 did not take the pick back"
+picked 9 43 70 unpicked && fail "a click on the picked gem of B1 did not take the pick back"
 click "$GAME" 319 $((MENU + 180))
-picked 319 180 column-h || fail "a click at x = 319 did not pick cell H4 up to the window's edge"
+picked 60 283 170 column-h || fail "a click at x = 319 did not pick cell H4"
 wmctrl -i -c "$GAME" || fail "wmctrl could not close the game window"
 expect_exit 3 "closing the game window"
 
