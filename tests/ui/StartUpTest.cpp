@@ -38,7 +38,7 @@ struct Start {
 };
 
 // X wherever an X server is offered and no platform is chosen, Wayland the second choice
-// on Wayland desktops; a failure names what the start tried, then gives Qt's reason.
+// on Wayland desktops; a start that opens no display names what it tried.
 TEST(StartUp, ChoosesAPlatformAndNamesWhatFailed) {
   const std::string no = "glimmerix: no display to show the game on: ";
   const std::string cannot = "glimmerix: cannot open a display to show the game on (platform ";
@@ -75,13 +75,6 @@ TEST(StartUp, ChoosesAPlatformAndNamesWhatFailed) {
   for (std::size_t i = 0; i < saved.size(); ++i) {
     saved[i].isNull() ? qunsetenv(StartVariables[i]) : qputenv(StartVariables[i], saved[i]);
   }
-  // Qt's own advice to reinstall is left out.
-  EXPECT_EQ(QtReasonLine({"could not connect to display :7",
-                          "This application failed to start because no Qt platform plugin could "
-                          "be initialized. Reinstalling the application may fix this problem.\n\n"
-                          "Available platform plugins are: offscreen, xcb.\n"}),
-            "glimmerix: Qt says: could not connect to display :7; "
-            "Available platform plugins are: offscreen, xcb");
 }
 
 // Qt's own single-dash options are words, not bundles of letters: -reverse holds a v,
