@@ -385,6 +385,10 @@ bar_length() {
   BAR=$(count_colour "$SHOT" $((MENU + BAR_ROW)) "$BAR_BLUE")
 }
 
+# dealt SINCE-MS: whether the bar last read (BAR, at BAR_MS) is that of a game dealt at
+# SINCE-MS or later: full, less what the clock has taken from it since.
+dealt() { ((BAR >= FULL_BAR - 2 - (BAR_MS - $1) / MS_PER_BAR_PIXEL)); }
+
 # clock_check WHAT BAR1 MS1 BAR2 MS2 STOPPED_MS: between two readings the clock
 # must have run for the wall time less STOPPED_MS (within a second); a bar that
 # is one pixel off at each end is 564 ms of clock.
