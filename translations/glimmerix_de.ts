@@ -125,6 +125,10 @@ Siehe glimmerix(6).</translation>
         <source>Displays version information.</source>
         <translation>Zeigt Versionsinformationen an.</translation>
     </message>
+    <message>
+        <source>glimmerix: Qt says: %1</source>
+        <translation>glimmerix: Qt meldet: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -124,6 +124,10 @@ cualquier programa Qt, como -platform NOMBRE, funcionan como siempre. Véase gli
         <source>Displays version information.</source>
         <translation>Muestra información de la versión.</translation>
     </message>
+    <message>
+        <source>glimmerix: Qt says: %1</source>
+        <translation>glimmerix: Qt dice: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -124,6 +124,10 @@ de tout programme Qt, comme -platform NOM, marchent comme d&apos;habitude. Voir 
         <source>Displays version information.</source>
         <translation>Affiche les informations de version.</translation>
     </message>
+    <message>
+        <source>glimmerix: Qt says: %1</source>
+        <translation>glimmerix : Qt indique : %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -124,6 +124,10 @@ programma Qt, come -platform NOME, funzionano come sempre. Vedi glimmerix(6).</t
         <source>Displays version information.</source>
         <translation>Mostra le informazioni sulla versione.</translation>
     </message>
+    <message>
+        <source>glimmerix: Qt says: %1</source>
+        <translation>glimmerix: Qt dice: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -124,6 +124,10 @@ van elk Qt-programma, zoals -platform NAAM, werken zoals altijd. Zie glimmerix(6
         <source>Displays version information.</source>
         <translation>Toont versie-informatie.</translation>
     </message>
+    <message>
+        <source>glimmerix: Qt says: %1</source>
+        <translation>glimmerix: Qt meldt: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

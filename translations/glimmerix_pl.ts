@@ -126,6 +126,10 @@ Qt, takie jak -platform NAZWA, działają jak zwykle. Zobacz glimmerix(6).</tran
         <source>Displays version information.</source>
         <translation>Wyświetla informacje o wersji.</translation>
     </message>
+    <message>
+        <source>glimmerix: Qt says: %1</source>
+        <translation>glimmerix: Qt zgłasza: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

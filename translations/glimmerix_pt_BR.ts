@@ -124,6 +124,10 @@ programa Qt, como -platform NOME, funcionam como sempre. Veja glimmerix(6).</tra
         <source>Displays version information.</source>
         <translation>Mostra informações da versão.</translation>
     </message>
+    <message>
+        <source>glimmerix: Qt says: %1</source>
+        <translation>glimmerix: o Qt diz: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -127,6 +127,10 @@ program takes, such as -platform NAME, work as usual. See glimmerix(6).</source>
         <source>Displays version information.</source>
         <translation>Показать информацию о версии.</translation>
     </message>
+    <message>
+        <source>glimmerix: Qt says: %1</source>
+        <translation>glimmerix: Qt сообщает: %1</translation>
+    </message>
 </context>
 <context>
     <name>frmMain</name>

@@ -21,9 +21,8 @@ namespace {
 constexpr int FrameTwipsWide = 90;
 constexpr int FrameTwipsHigh = 660;
 
-bool OnWayland() {
-  static const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-  return wayland;
+bool IsWayland(const QString& platform) {
+  return platform.startsWith(QLatin1String("wayland"));
 }
 }  // namespace
 
@@ -77,7 +76,12 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 bool MainWindow::isOutOfSight() const {
-  return isMinimized() || (OnWayland() && windowHandle() && !windowHandle()->isExposed());
+  const QWindow* shown = windowHandle();
+  return IsOutOfSight(QGuiApplication::platformName(), windowState(), !shown || shown->isExposed());
+}
+
+bool IsOutOfSight(const QString& platform, Qt::WindowStates states, bool exposed) {
+  return states.testFlag(Qt::WindowMinimized) || (IsWayland(platform) && !exposed);
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -89,7 +93,7 @@ void MainWindow::changeEvent(QEvent* event) {
 
 void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
-  if (OnWayland() && !std::exchange(watchingExposure_, true)) {
+  if (IsWayland(QGuiApplication::platformName()) && !std::exchange(watchingExposure_, true)) {
     windowHandle()->installEventFilter(this);
   }
 }

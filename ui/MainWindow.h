@@ -22,9 +22,7 @@ class MainWindow : public QMainWindow {
   // once the designed frame and menu bar are taken off.
   void setOuterTwips(int width, int height);
   [[nodiscard]] BoardView* board() const { return board_; }
-  // Minimised, or on native Wayland out of the player's sight: Wayland never reports
-  // a minimised window, but the compositor stops drawing it and Qt then marks it
-  // unexposed. Elsewhere an unexposed window is only covered, and the clock runs on.
+  // Minimised, or on native Wayland out of the player's sight (IsOutOfSight).
   [[nodiscard]] bool isOutOfSight() const;
 
   QAction* mnuNewGame = nullptr;
@@ -49,5 +47,11 @@ class MainWindow : public QMainWindow {
   bool watchingExposure_ = false;
   bool wasExposed_ = false;
 };
+
+// On the platform's terms: a minimised window, or on native Wayland an unexposed one.
+// Wayland never reports a minimised window, but the compositor stops drawing it and Qt
+// then marks it unexposed. Elsewhere an unexposed window is only covered, and the
+// clock runs on.
+[[nodiscard]] bool IsOutOfSight(const QString& platform, Qt::WindowStates states, bool exposed);
 
 }  // namespace glimmerix

@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTime>
-#include <cstdio>
 #include <cstdlib>
 #include <utility>
 
 #include "ui/BoardView.h"
+#include "ui/EndProgram.h"
 #include "ui/MainWindow.h"
 #include "ui/Translations.h"
 #include "ui/WindowLook.h"
@@ -68,9 +68,7 @@ void QtToolkit::MsgBox(const std::string& prompt, const std::string& title) {
 }
 
 void QtToolkit::End() {
-  // At once and from any depth: no handler, destructor or event runs after this.
-  std::fflush(nullptr);
-  std::_Exit(EXIT_SUCCESS);
+  EndProgram(EXIT_SUCCESS);
 }
 
 float QtToolkit::Timer() const {

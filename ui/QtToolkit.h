@@ -30,6 +30,7 @@ class QtToolkit : public Toolkit {
   [[nodiscard]] MainWindow* mainWindow() const { return main_.get(); }
   [[nodiscard]] frmOver* overWindow() const { return over_.get(); }
   [[nodiscard]] QTimer& tmrTimeline() { return tmrTimeline_; }
+  [[nodiscard]] QTimer& tmrFlicker() { return tmrFlicker_; }
 
   void DoEvents() override;
   void MsgBox(const std::string& prompt, const std::string& title) override;

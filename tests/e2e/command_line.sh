@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The program started from a terminal, with no display anywhere:
 #   --version, -v, --help, -h print their text on standard output and exit 0;
-#   with no display for any platform, or an X display nobody serves, one line on
-#   standard error and exit status 1, not an abort;
+#   with no display for any platform, one line on standard error and exit status 1,
+#   not an abort; with a platform that fails (an unknown one, an X display nobody
+#   serves, named in DISPLAY or with -display), two: what failed, and Qt's reason;
 #   a platform named on the command line is still Qt's to take.
 # Usage: command_line.sh PATH-TO-GLIMMERIX
 set -u
@@ -59,19 +60,47 @@ expect "Qt's options, then --version" 0 '^Glimmerix 1\.00$' '^$'
 run no-display
 expect "no display at all" 1 '^$' $'^glimmerix: [^\n]*DISPLAY[^\n]*$'
 
-# An X display number that no server holds (one may hold it unseen from another
-# root that shares this machine's abstract sockets: ask the number itself).
-for ((n = 190; n > 100; n--)); do
-  [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
-  xdpyinfo -display ":$n" >/dev/null 2>&1 || break
-done
-run dead-display DISPLAY=":$n"
-expect "DISPLAY=:$n with no X server" 1 '^$' $'^glimmerix: [^\n]*:'"$n"$'[^\n]*$'
+# Qt's reason is the second line: what the platform reported, and the platforms there are.
+readonly ANY=$'[^\n]*'
+# reason WHAT-FAILED QT-SAYS: the pattern of the two lines.
+reason() {
+  echo "^glimmerix: cannot open a display ${ANY}$1${ANY}"$'\n'"glimmerix: Qt says: $2${ANY}; Available platform plugins are: ${ANY}xcb${ANY}\$"
+}
+run unknown-platform -platform foo
+expect "-platform foo" 1 '^$' "$(reason 'platform foo' 'Could not find the Qt platform plugin "foo"')"
 
-# The offscreen platform needs no display: the program starts and keeps running.
-run offscreen -platform offscreen &
+# dead_display NAME [VARIABLE=VALUE]... [ARG]...: runs the program as `run` does, on an
+# X display number that no server holds, written @N in the settings and arguments; sets N.
+# A server may hold it unseen from another root that shares this machine's abstract
+# sockets, or take it between the check and the run: then the next number is tried.
+dead_display() {
+  local name=$1
+  shift
+  for ((N = 190; N > 100; N--)); do
+    [[ -e /tmp/.X$N-lock || -e /tmp/.X11-unix/X$N ]] && continue
+    xdpyinfo -display ":$N" >/dev/null 2>&1 && continue
+    run "$name" "${@//@N/$N}"
+    ((RC == 1)) || ! xdpyinfo -display ":$N" >/dev/null 2>&1 && return 0
+    echo "display :$N was taken while the program ran; trying the next one" >&2
+  done
+}
+dead_display dead-display DISPLAY=:@N
+expect "DISPLAY=:$N with no X server" 1 '^$' "$(reason "DISPLAY :$N" "could not connect to display :$N")"
+dead_display dash-display -platform xcb -display :@N
+expect "-platform xcb -display :$N" 1 '^$' \
+  "$(reason "platform xcb, -display :$N" "could not connect to display :$N")"
+
+# The offscreen platform needs no display: the program starts and waits for events,
+# in poll with Qt's offscreen platform loaded. (Where /proc does not tell, 20 s alive do.)
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$runtime" \
+  "$game" -platform offscreen >"$out/offscreen.out" 2>"$out/offscreen.err" </dev/null &
 pid=$!
-sleep 2
+for ((i = 0; i < 200; i++)); do
+  kill -0 "$pid" 2>/dev/null || break
+  grep -q libqoffscreen "/proc/$pid/maps" 2>/dev/null &&
+    [[ "$(cat "/proc/$pid/wchan" 2>/dev/null)" == *poll* ]] && break
+  sleep 0.1
+done
 if kill -0 "$pid" 2>/dev/null; then
   kill "$pid"
   wait "$pid" 2>/dev/null
@@ -80,4 +109,4 @@ else
 fi
 
 ((failures == 0)) || exit 1
-echo "PASS: --version, --help, no display, a dead display and -platform offscreen"
+echo "PASS: --version, --help, no display, an unknown platform, dead displays and -platform offscreen"

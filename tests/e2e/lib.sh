@@ -26,6 +26,10 @@ readonly GREY="128,128,128"
 readonly WHITE="255,255,255"
 readonly BAR_BLUE="0,0,192"
 
+# Every wait for an event allows this many times the seconds it names: on a loaded
+# machine everything takes longer, and a passing test waits no longer for it.
+readonly PATIENCE=${E2E_PATIENCE:-3}
+
 # Sizes of the game's windows, in pixels of the client area.
 readonly BOARD_WIDTH=320
 readonly BOARD_HEIGHT=374   # board and status area below the menu bar
@@ -111,9 +115,19 @@ e2e_begin() {
   start_wm
 }
 
-# A display nobody holds, from :91 upward. Another test may win the race for the
-# same number: then our Xvfb dies, and until it has, the display answers with
-# the other server. The lock file names the server that owns the display.
+# listens_on PID N: whether process PID holds a listening socket of display :N (the
+# abstract one that clients try first, or the one in /tmp/.X11-unix).
+listens_on() {
+  local inodes
+  inodes=$(find "/proc/$1/fd" -lname 'socket:*' -printf '%l\n' 2>/dev/null | tr -dc '0-9\n')
+  [[ -n "$inodes" ]] && awk -v n="$2" '$6 == "01" && $8 ~ "^@?/tmp/.X11-unix/X" n "$" {print $7}' \
+    /proc/net/unix | grep -qxF "$inodes"
+}
+
+# A display nobody holds, from :91 upward. Another program may hold a number unseen
+# (an X server of another root that shares this machine's abstract sockets) or win
+# the race for it: then our Xvfb dies, and until it has, the display answers with
+# the other server. The display is ours once our Xvfb listens on its socket.
 start_x() {
   local n i
   for ((n = 91; n < 191; n++)); do
@@ -123,13 +137,12 @@ start_x() {
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_OUT/xvfb.log" 2>&1 &
     XVFB_PID=$!
     DISPLAY_NUM=$n
-    for ((i = 0; i < 100; i++)); do
+    for ((i = 0; i < 100 * PATIENCE; i++)); do
       if ! kill -0 "$XVFB_PID" 2>/dev/null; then
         XVFB_PID=""
         break
       fi
-      if [[ "$(tr -d ' \n' <"/tmp/.X$n-lock" 2>/dev/null)" == "$XVFB_PID" ]] &&
-        DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+      if listens_on "$XVFB_PID" "$n" && DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
         export DISPLAY=":$n"
         log "Xvfb on $DISPLAY"
         return 0
@@ -147,7 +160,7 @@ start_wm() {
   for ((attempt = 1; attempt <= 3; attempt++)); do
     openbox --sm-disable >"$E2E_OUT/openbox.log" 2>&1 &
     WM_PID=$!
-    for ((i = 0; i < 100; i++)); do
+    for ((i = 0; i < 100 * PATIENCE; i++)); do
       wmctrl -m >/dev/null 2>&1 && return 0
       kill -0 "$WM_PID" 2>/dev/null || break
       sleep 0.1
@@ -196,21 +209,15 @@ answer_no_moves() {
   for id in $(visible_windows '^No More Moves$'); do
     NO_MOVES_ANSWERED=$((NO_MOVES_ANSWERED + 1))
     log "a 'No More Moves' box appeared; answering it with Return"
-    if [[ -n "$WM_PID" ]]; then
-      xdotool windowactivate "$id" 2>/dev/null
-    else
-      xdotool windowfocus "$id" 2>/dev/null
-    fi
-    sleep 0.2
-    xdotool key --clearmodifiers Return 2>/dev/null
-    sleep 0.2
+    press "$id" Return
+    wait_hidden "$id" 3 "the 'No More Moves' box after Return"
   done
 }
 
 # wait_window REGEX SECONDS [EXCEPT-ID [WHAT]]: waits for a mapped window whose
 # title matches REGEX (other than EXCEPT-ID) and sets WIN to its id.
 wait_window() {
-  local regex=$1 seconds=$2 except=${3:-} what=${4:-} deadline id
+  local regex=$1 seconds=$(($2 * PATIENCE)) except=${3:-} what=${4:-} deadline id
   deadline=$(($(date +%s%N) + seconds * 1000000000))
   while (($(date +%s%N) < deadline)); do
     for id in $(visible_windows "$regex"); do
@@ -228,7 +235,7 @@ wait_window() {
 
 # wait_hidden ID SECONDS WHAT: waits until the window is unmapped or destroyed.
 wait_hidden() {
-  local id=$1 seconds=$2 what=$3 i
+  local id=$1 seconds=$(($2 * PATIENCE)) what=$3 i
   for ((i = 0; i < seconds * 10; i++)); do
     is_viewable "$id" || return 0
     sleep 0.1
@@ -238,7 +245,7 @@ wait_hidden() {
 
 # wait_shown ID SECONDS WHAT
 wait_shown() {
-  local id=$1 seconds=$2 what=$3 i
+  local id=$1 seconds=$(($2 * PATIENCE)) what=$3 i
   for ((i = 0; i < seconds * 10; i++)); do
     is_viewable "$id" && return 0
     answer_no_moves
@@ -250,7 +257,7 @@ wait_shown() {
 
 # wait_focus ID SECONDS WHAT: the program (not the test) must give ID the keyboard.
 wait_focus() {
-  local id=$1 seconds=$2 what=$3 i
+  local id=$1 seconds=$(($2 * PATIENCE)) what=$3 i
   for ((i = 0; i < seconds * 10; i++)); do
     [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$id" ]] && return 0
     sleep 0.1
@@ -262,7 +269,7 @@ wait_focus() {
 # Without a window manager there is nobody to ask, and the focus is set directly.
 focus() {
   local id=$1 i
-  for ((i = 0; i < 30; i++)); do
+  for ((i = 0; i < 30 * PATIENCE; i++)); do
     [[ "$(xdotool getwindowfocus 2>/dev/null)" == "$id" ]] && return 0
     if ((i % 10 == 0)); then
       if [[ -n "$WM_PID" ]]; then
@@ -289,17 +296,23 @@ press() {
 # --sync` waits forever when the pointer is already there, so the pointer's
 # arrival is checked here instead.)
 click() {
-  local info ax ay i
+  local info
   info=$(xwininfo -id "$1" 2>/dev/null) || fail "window $1 to click in is gone"
-  ax=$(($(awk '/Absolute upper-left X:/ {print $4}' <<<"$info") + $2))
-  ay=$(($(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info") + $3))
-  xdotool mousemove "$ax" "$ay" || fail "xdotool could not move the pointer"
-  for ((i = 0; i < 50; i++)); do
-    [[ "$(xdotool getmouselocation 2>/dev/null)" == "x:$ax y:$ay "* ]] && break
+  move_pointer $(($(awk '/Absolute upper-left X:/ {print $4}' <<<"$info") + $2)) \
+    $(($(awk '/Absolute upper-left Y:/ {print $4}' <<<"$info") + $3))
+  xdotool click --repeat "${4:-1}" --delay 80 1 || fail "xdotool could not click at ($2,$3) in window $1"
+}
+
+# move_pointer X Y: moves the pointer to a point of the screen and waits until the X
+# server has it there; every window then has its leave and enter events in order.
+move_pointer() {
+  local i
+  xdotool mousemove "$1" "$2" || fail "xdotool could not move the pointer"
+  for ((i = 0; i < 50 * PATIENCE; i++)); do
+    [[ "$(xdotool getmouselocation 2>/dev/null)" == "x:$1 y:$2 "* ]] && return 0
     sleep 0.02
   done
-  ((i < 50)) || fail "the pointer did not reach ($ax,$ay)"
-  xdotool click --repeat "${4:-1}" --delay 80 1 || fail "xdotool could not click at ($2,$3) in window $1"
+  fail "the pointer did not reach ($1,$2)"
 }
 
 # client_size ID: sets WIDTH and HEIGHT of the window's client area.
@@ -315,7 +328,7 @@ client_size() {
 shot() {
   local i
   SHOT="$E2E_OUT/$2.png"
-  for ((i = 0; i < 10; i++)); do
+  for ((i = 0; i < 10 * PATIENCE; i++)); do
     SHOT_MS=$(now_ms)
     import -window "$1" "$SHOT" 2>/dev/null && return 0
     sleep 0.1
@@ -365,15 +378,19 @@ readonly MS_PER_BAR_PIXEL=282
 bar_length() {
   local i
   menu_height "$1"
-  for ((i = 0; i < 20; i++)); do
+  for ((i = 0; i < 20 * PATIENCE; i++)); do
     shot "$1" "$2"
     [[ "$(pixel "$SHOT" $((BOARD_WIDTH - 5)) $((MENU + BAR_ROW)))" == "$GREY" ]] && break
     sleep 0.1
   done
-  ((i < 20)) || fail "window $1 was not painted within 2 s (see $SHOT)"
+  ((i < 20 * PATIENCE)) || fail "window $1 was not painted within $((2 * PATIENCE)) s (see $SHOT)"
   BAR_MS=$SHOT_MS
   BAR=$(count_colour "$SHOT" $((MENU + BAR_ROW)) "$BAR_BLUE")
 }
+
+# dealt SINCE-MS: whether the bar last read (BAR, at BAR_MS) is that of a game dealt at
+# SINCE-MS or later: full, less what the clock has taken from it since.
+dealt() { ((BAR >= FULL_BAR - 2 - (BAR_MS - $1) / MS_PER_BAR_PIXEL)); }
 
 # clock_check WHAT BAR1 MS1 BAR2 MS2 STOPPED_MS: between two readings the clock
 # must have run for the wall time less STOPPED_MS (within a second); a bar that
@@ -415,7 +432,7 @@ minimise_round_trip() {
 
 # wait_exit SECONDS [WHAT]: waits for the program to end and sets GAME_RC.
 wait_exit() {
-  local seconds=$1 what=${2:-} i
+  local seconds=$(($1 * PATIENCE)) what=${2:-} i
   EXIT_WAIT_MS=$(now_ms)
   for ((i = 0; i < seconds * 20; i++)); do
     if ! kill -0 "$GAME_PID" 2>/dev/null; then
@@ -475,19 +492,6 @@ fixed_size() {
   fi
 }
 
-# menu ID KEY...: opens a menu with the first key (alt+letter) on window ID and
-# sends the other keys to it one by one.
-menu() {
-  local id=$1 key
-  shift
-  press "$id" "$1"
-  shift
-  for key in "$@"; do
-    sleep 0.3
-    xdotool key --clearmodifiers "$key" || fail "xdotool could not press $key"
-  done
-}
-
 # start_and_play: starts the program, presses PLAY on the welcome window and waits
 # for the game window; sets MAIN to it and MENU to its menu bar's height.
 start_and_play() {
@@ -516,7 +520,7 @@ start_accessibility_bus() {
   /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || fail "python3-pyatspi is not installed"
   "$launcher" --launch-immediately >"$E2E_OUT/at-spi.log" 2>&1 &
   A11Y_PID=$!
-  for ((i = 0; i < 100; i++)); do
+  for ((i = 0; i < 100 * PATIENCE; i++)); do
     /usr/bin/python3 -c '
 from gi.repository import Gio, GLib
 bus = Gio.bus_get_sync(Gio.BusType.SESSION)
@@ -525,7 +529,7 @@ owned = bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.free
 raise SystemExit(0 if owned.unpack()[0] else 1)' 2>/dev/null && break
     sleep 0.1
   done
-  ((i < 100)) || fail "the accessibility bus did not come up: $(tr '\n' ' ' <"$E2E_OUT/at-spi.log")"
+  ((i < 100 * PATIENCE)) || fail "the accessibility bus did not come up: $(tr '\n' ' ' <"$E2E_OUT/at-spi.log")"
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
 

@@ -29,13 +29,23 @@ def fail(message):
     sys.exit("FAIL: " + message)
 
 
+def until(found, seconds=30):
+    """Asks again until `found` gives something: the game may take a while to come up."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        result = found()
+        if result is not None:
+            return result
+        time.sleep(0.1)
+    return None
+
+
 def find_in_game(role, what):
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "Glimmerix":
-            found = pyatspi.findDescendant(app, lambda a: a.getRole() == role)
-            if found is not None:
-                return found
-    fail("no application 'Glimmerix' with %s on the accessibility bus" % what)
+    def found():
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Glimmerix":
+                return pyatspi.findDescendant(app, lambda a: a.getRole() == role)
+    return until(found) or fail("no application 'Glimmerix' with %s on the accessibility bus" % what)
 
 
 def find_board():
@@ -51,14 +61,23 @@ def named(parent, prefix):
 
 
 def read_cells(board):
-    """The 64 table cells by number, and the kind of gem each shows."""
+    """The 64 table cells by number, and the kind of gem each shows, once the board has
+    settled: a board read out earlier may show gaps, and runs about to go."""
+    def settled():
+        read = read_board(board)
+        return read if read and not holds_run(read[1]) else None
+    return until(settled) or fail("the board did not settle: %s" % [c.name for c in board])
+
+
+def read_board(board):
+    """The cells by number and the kinds of their gems; None while a cell shows none."""
     cells, kinds = {}, {}
     for child in board:
         if child.getRole() != pyatspi.ROLE_TABLE_CELL:
             continue
         match = CELL_NAME.match(child.name)
         if not match or match.group(3) not in KINDS:
-            fail("a cell is named '%s'" % child.name)
+            return None
         number = 8 * (ord(match.group(1)) - ord("A")) + int(match.group(2)) - 1
         cells[number], kinds[number] = child, KINDS.index(match.group(3))
     if sorted(cells) != list(range(64)):
@@ -106,11 +125,26 @@ def listen(seconds):
 
 
 def wait_for(what, wanted, seconds=5):
+    """Waits for an event; without one, fails saying what was awaited (or, with no
+    `what`, returns False)."""
     deadline = time.monotonic() + seconds
     while not any(wanted(*event) for event in heard):
         if time.monotonic() > deadline:
-            fail("no event within %d s: %s; last heard %s" % (seconds, what, heard[-6:]))
+            return what and fail("no event within %d s: %s; last heard %s" % (seconds, what, heard[-6:]))
         listen(0.02)
+    return True
+
+
+def press_until_heard(cell, seconds=30):
+    """Presses the cell until its pick is heard. The game sends events only once the
+    registry has told it that someone listens, a moment after the listener registers;
+    each press picks the cell or lets it go, so it ends picked."""
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        cell.queryAction().doAction(0)
+        if wait_for(None, selected(cell, 1), 1):
+            return
+    fail("no event within %d s: cell picked by its press action; last heard %s" % (seconds, heard[-6:]))
 
 
 def selected(cell, value):
@@ -129,10 +163,8 @@ def check(key_command):
     for kind in ("object:state-changed:selected", "object:state-changed:focused",
                  "object:property-change:accessible-name", "focus:"):
         pyatspi.Registry.registerEventListener(hear, kind)
-    time.sleep(1)  # the game learns that someone listens
 
-    cells[lone].queryAction().doAction(0)
-    wait_for("cell %d selected by its press action" % lone, selected(cells[lone], 1))
+    press_until_heard(cells[lone])
     if not cells[lone].getState().contains(pyatspi.STATE_SELECTED) or "picked" not in cells[lone].name:
         fail("after its press cell %d reads '%s', not selected" % (lone, cells[lone].name))
     cells[lone].queryAction().doAction(0)

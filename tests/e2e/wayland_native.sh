@@ -46,32 +46,37 @@ pause() { press "$OUTPUT" ctrl+p; }
 resume() { press "$OUTPUT" Return; }
 # weston follows the pointer only once it has come in from outside weston's window.
 minimise() {
-  xdotool mousemove 1020 760 && sleep 0.3
+  move_pointer 1020 760
   click "$OUTPUT" $((BAR_X + MINIMISE_DX)) $((BAR_Y + MINIMISE_DY))
 }
 switch_back() { press "$OUTPUT" super+Tab; }
 
 log "run 1: welcome window and PLAY"
 start_game
-for ((i = 0; i < 50; i++)); do
+for ((i = 0; i < 50 * PATIENCE; i++)); do
   output_shot welcome
-  [[ "$(colour_box "$SHOT" "$LIGHT_BLUE")" == "$WELCOME_SIZE"+* ]] && break
+  welcome=$(colour_box "$SHOT" "$LIGHT_BLUE")
+  [[ "$welcome" == "$WELCOME_SIZE"+* ]] && break
   require_alive "while waiting for the welcome window"
   sleep 0.2
 done
-((i < 50)) || fail "no welcome window ($WELCOME_SIZE of light blue) showed in weston (see $SHOT)"
+((i < 50 * PATIENCE)) || fail "no welcome window ($WELCOME_SIZE of light blue) showed in weston (see $SHOT)"
 [[ -z "$(visible_windows '^Welcome to Glimmerix!')" ]] || fail "the welcome window shows on X, not in weston"
 # PLAY has the keyboard once weston has given it to the welcome window, which may be
-# a moment after the window shows: a Space that came too early is pressed again.
+# a moment after the window shows, and on a loaded machine may not be at all: then a
+# click on the window's heading activates it, and Space is pressed again.
+IFS=+ read -r _ welcome_x welcome_y <<<"$welcome"
 for ((try = 1; try <= 3; try++)); do
   press "$OUTPUT" space
-  for ((i = 0; i < 25; i++)); do
+  for ((i = 0; i < 10 * PATIENCE; i++)); do
     bar_box play
     ((BAR > 0)) && break 2
     require_alive "after Space on PLAY"
     sleep 0.2
   done
-  log "no game window 5 s after Space on PLAY (try $try)"
+  log "no game window after Space on PLAY (try $try); a click on the welcome window"
+  move_pointer 1020 760
+  click "$OUTPUT" $((welcome_x + 100)) $((welcome_y + 60))
 done
 ((BAR > 0)) || fail "Space on PLAY opened no game window (see $SHOT)"
 

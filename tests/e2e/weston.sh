@@ -13,22 +13,28 @@ start_weston() {
   weston --backend="$backend-backend.so" --socket="$socket" --idle-time=0 \
     --width=1000 --height=700 >"$E2E_OUT/weston.log" 2>&1 &
   COMPOSITOR_PID=$!
-  for ((i = 0; i < 100; i++)); do
+  for ((i = 0; i < 100 * PATIENCE; i++)); do
     [[ -S "$XDG_RUNTIME_DIR/$socket" ]] && break
     kill -0 "$COMPOSITOR_PID" 2>/dev/null || fail "weston ended at start: $(tail -3 "$E2E_OUT/weston.log")"
     sleep 0.1
   done
-  ((i < 100)) || fail "weston opened no socket within 10 s"
+  ((i < 100 * PATIENCE)) || fail "weston opened no socket within $((10 * PATIENCE)) s"
   export WAYLAND_DISPLAY=$socket
   log "weston ($backend) on $WAYLAND_DISPLAY"
   if [[ "$backend" == x11 ]]; then
-    for ((i = 0; i < 100; i++)); do
+    for ((i = 0; i < 100 * PATIENCE; i++)); do
       OUTPUT=$(timeout 5 xdotool search --onlyvisible --class '^Weston Compositor$' 2>/dev/null | head -1)
       [[ -n "$OUTPUT" ]] && break
       sleep 0.1
     done
     [[ -n "$OUTPUT" ]] || fail "weston's screen did not show on $DISPLAY"
-    sleep 1  # its shell draws the desktop
+    # Its shell draws the desktop: until then the screen is all black.
+    for ((i = 0; i < 50 * PATIENCE; i++)); do
+      output_shot desktop
+      (($(convert "$SHOT" -format '%k' info:) > 1)) && return 0
+      sleep 0.1
+    done
+    fail "weston's shell drew no desktop (see $SHOT)"
   fi
 }
 
@@ -59,7 +65,7 @@ bar_box() {
 
 # wait_bar SHOWN|GONE SECONDS WHAT: waits until a game window shows its bar, or none does.
 wait_bar() {
-  local want=$1 seconds=$2 what=$3 i
+  local want=$1 seconds=$(($2 * PATIENCE)) what=$3 i
   for ((i = 0; i < seconds * 5; i++)); do
     bar_box "wait-bar"
     [[ "$want" == SHOWN ]] && ((BAR > 0)) && return 0

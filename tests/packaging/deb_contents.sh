@@ -101,8 +101,8 @@ depends=" $(field Depends | sed 's/([^)]*)//g; s/[,|]/ /g') "
 for package in libqt6widgets6 fonts-dejavu-core libc6; do
   [[ "$depends" == *" $package "* ]] || fail "Depends lacks $package: $(field Depends)"
 done
-[[ "$(field Recommends)" == qt6-translations-l10n ]] ||
-  fail "Recommends is '$(field Recommends)', expected qt6-translations-l10n (Qt's own texts translated)"
+[[ "$(field Recommends)" == "qt6-translations-l10n, qt6-wayland" ]] ||
+  fail "Recommends is '$(field Recommends)', expected qt6-translations-l10n (Qt's own texts translated) and qt6-wayland (native Wayland desktops)"
 
 # --- One version everywhere: the package, the AppStream release, the changelog,
 # the manual page, the Windows version block and what the program tells Qt.

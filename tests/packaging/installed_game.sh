@@ -20,10 +20,11 @@ e2e_begin "$root/usr/games/glimmerix"
 # with that id once its window is up.
 "$startup_watch" 20 >"$E2E_OUT/startup.txt" 2>&1 &
 watch_pid=$!
-for ((i = 0; i < 50; i++)); do
+for ((i = 0; i < 50 * PATIENCE; i++)); do
   grep -qx watching "$E2E_OUT/startup.txt" && break
   sleep 0.1
 done
+((i < 50 * PATIENCE)) || fail "the startup-notification watch did not start"
 export DESKTOP_STARTUP_ID="glimmerix-test-$$_TIME0"
 start_game
 unset DESKTOP_STARTUP_ID

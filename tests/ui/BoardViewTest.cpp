@@ -27,7 +27,19 @@ struct BoardViewTest : GameTest {
     EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
     view.setFocus();
   }
-  QImage Render() { return view.grab().toImage(); }
+  QImage Render() { return view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+  // The smallest rectangle round every pixel that two renders of the view differ in.
+  static QRect Changed(const QImage& a, const QImage& b) {
+    QRect changed;
+    for (int y = 0; y < a.height(); ++y) {
+      const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+      const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+      for (int x = 0; x < a.width(); ++x) {
+        if (rowA[x] != rowB[x]) changed |= QRect(x, y, 1, 1);
+      }
+    }
+    return changed;
+  }
   void ClickAt(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
   void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = {}) {
     for (Qt::Key key : keys) QTest::keyClick(&view, key, modifiers);
@@ -98,10 +110,24 @@ TEST_F(BoardViewTest, ShowsTheStatusTextsInTheirColours) {
   EXPECT_EQ(QFontInfo(view.font()).family(), "DejaVu Sans");
 }
 
-TEST_F(BoardViewTest, AClickOnAPlainCellReachesItsFrame) {
-  ClickAt(FrameRect(9).center());
-  EXPECT_EQ(game.Picked[1], 9);
-  EXPECT_EQ(game.Cells[9].Frame, FrameLook::Picked);
+// Cells are 40 pixels square between the white lines. A click in the middle of one
+// reaches its frame, in front of its gem, and picks it: the red frame shows from 3
+// pixels inside the lines (from the window's edge in column A and row 1), 34 pixels
+// wide (in column H up to the window's edge) and 35 high. A second click there reaches
+// the picked gem, now in front of its frame, and lets it go.
+TEST_F(BoardViewTest, EveryCellIsPickedWhereItIsDrawn) {
+  for (std::int16_t cell = 0; cell < CellCount; ++cell) {
+    const int left = 40 * ColumnOf(cell), top = 40 * RowOf(cell);
+    const QPoint middle(left + 20, top + 20);
+    const QImage before = Render();
+    ClickAt(middle);
+    ASSERT_EQ(game.Picked[1], cell) << "a click at " << middle.x() << "," << middle.y();
+    const QPoint frameTopLeft(left ? left + 3 : 0, top ? top + 3 : 0);
+    const QPoint frameEnd(left < 280 ? frameTopLeft.x() + 33 : 319, frameTopLeft.y() + 34);
+    EXPECT_EQ(Changed(before, Render()), QRect(frameTopLeft, frameEnd)) << "cell " << cell;
+    ClickAt(middle);
+    ASSERT_EQ(game.Picked[1], NoCell) << "a second click in cell " << cell;
+  }
 }
 
 // Column H's frames reach past the window's right edge: its last pixel column too.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QLabel>
@@ -7,10 +8,12 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTime>
 #include <cmath>
 #include <functional>
 
 #include "../core/GameFixture.h"
+#include "EndInTest.h"
 #include "Heard.h"
 #include "ModalBox.h"
 #include "ui/BoardView.h"
@@ -77,6 +80,14 @@ TEST_F(MainWindowTest, ShortcutsAndEscapeRunTheirCommands) {
   game.Score = 500;
   QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(game.Score, 0);
+}
+
+// A timer as the event loop runs it: its interval and kind, or "stopped".
+std::string Running(QTimer& timer) {
+  const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(&timer);
+  if (timers.isEmpty()) return "stopped";
+  return std::to_string(timers[0].interval) +
+         (timers[0].timerType == Qt::PreciseTimer ? " ms, precise" : " ms");
 }
 
 // Every deal draws the same gems. This first deal holds runs: the board settles
@@ -153,6 +164,42 @@ TEST_F(ToolkitTest, OnlyMinimisingAndRestoringMoveTheClock) {
   }
   window->setWindowState(Qt::WindowNoState);
   EXPECT_TRUE(toolkit.tmrTimeline().isActive());
+  QTest::qWait(10);
+  const int untilTick = toolkit.tmrTimeline().remainingTime();
+  toolkit.SetTimelineEnabled(true);
+  EXPECT_LE(toolkit.tmrTimeline().remainingTime(), untilTick) << "a running clock keeps its phase";
+}
+
+// Out of sight, on each platform's terms: on X11 an unexposed window is only covered;
+// Wayland never says a window is minimised, but stops drawing it.
+TEST(WindowStates, OutOfSightIsMinimisedOrOnWaylandUnexposed) {
+  struct Seen {
+    const char* platform;
+    Qt::WindowStates states;
+    bool exposed, outOfSight;
+  };
+  for (const Seen& seen : std::vector<Seen>{{"xcb", Qt::WindowNoState, false, false},
+                                            {"xcb", Qt::WindowMaximized, false, false},
+                                            {"xcb", Qt::WindowMinimized, false, true},
+                                            {"offscreen", Qt::WindowNoState, false, false},
+                                            {"wayland", Qt::WindowNoState, true, false},
+                                            {"wayland", Qt::WindowNoState, false, true},
+                                            {"wayland-egl", Qt::WindowFullScreen, false, true}}) {
+    EXPECT_EQ(IsOutOfSight(seen.platform, seen.states, seen.exposed), seen.outOfSight)
+        << seen.platform << " " << seen.states.toInt() << (seen.exposed ? " exposed" : "");
+  }
+}
+
+// Each way out ends the program at once, with status 0.
+TEST_F(ToolkitTest, ExitNoAndClosingAWindowEndTheProgram) {
+  MainWindow* window = toolkit.mainWindow();
+  EXPECT_PROGRAM_END(QTest::keyClick(window, Qt::Key_X, Qt::ControlModifier), 0);
+  EXPECT_PROGRAM_END(window->close(), 0);
+  toolkit.game().TimeLeft = 0.05;
+  toolkit.game().tmrTimeline_Timer();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(toolkit.overWindow()));
+  EXPECT_PROGRAM_END(QTest::mouseClick(toolkit.overWindow()->cmdNo, Qt::LeftButton), 0);
+  EXPECT_PROGRAM_END(toolkit.overWindow()->close(), 0);
 }
 
 TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
@@ -178,22 +225,30 @@ TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
   EXPECT_EQ(heard.spoken(), Heard::Names{"New board"}) << "once the game is idle again";
 }
 
+// The clock ticks every 94 ms, precisely, and the bar is redrawn every 60 ms, box or not.
 TEST_F(ToolkitTest, PauseHidesTheWindowAndStopsTheClockUntilOk) {
   MainWindow* window = toolkit.mainWindow();
+  EXPECT_EQ(Running(toolkit.tmrTimeline()), "94 ms, precise");
+  EXPECT_EQ(Running(toolkit.tmrFlicker()), "60 ms");
+  const QPoint moved = window->pos() + QPoint(31, -17);  // where the player put it
+  window->move(moved);
   bool hidden = false;
-  bool clockStopped = false;
+  std::string clock, redraw;
   const SeenBox box =
       AnswerModalBox([&] { QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier); },
                      [&] {
                        hidden = !window->isVisible();
-                       clockStopped = !toolkit.tmrTimeline().isActive();
+                       clock = Running(toolkit.tmrTimeline());
+                       redraw = Running(toolkit.tmrFlicker());
                      });
   EXPECT_TRUE(box.seen);
   EXPECT_EQ(box.title, "Glimmerix");
   EXPECT_TRUE(hidden);
-  EXPECT_TRUE(clockStopped);
+  EXPECT_EQ(clock, "stopped");
+  EXPECT_EQ(redraw, "60 ms");
   EXPECT_TRUE(window->isVisible());
-  EXPECT_TRUE(toolkit.tmrTimeline().isActive());
+  EXPECT_EQ(window->pos(), moved) << "it comes back where the player moved it";
+  EXPECT_EQ(Running(toolkit.tmrTimeline()), "94 ms, precise");
   EXPECT_TRUE(QTest::qWaitForWindowActive(window)) << "the keyboard comes back to the game";
 }
 
@@ -204,15 +259,29 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
       [](QWidget* yes) { QTest::mouseClick(yes, Qt::LeftButton); },
       [](QWidget* yes) { QTest::keyClick(yes, Qt::Key_Return); },
       [](QWidget* yes) { QTest::keyClick(yes, Qt::Key_Enter, Qt::KeypadModifier); }};
+  // Whatever state the game window was left in, YES brings it back in the normal one,
+  // and both windows come back where the player moved them.
+  const std::vector<Qt::WindowState> leftIn{Qt::WindowMaximized, Qt::WindowFullScreen,
+                                            Qt::WindowMinimized};
+  MainWindow* window = toolkit.mainWindow();
+  QPoint overAt;
   for (std::size_t round = 0; round < pressYes.size(); ++round) {
+    const QPoint mainAt = window->pos() + QPoint(9, 5);
+    window->move(mainAt);
+    window->setWindowState(leftIn[round]);
     game.Score = static_cast<std::int16_t>(1230 + round);
     game.TimeLeft = 0.05;
     game.tmrTimeline_Timer();
     frmOver* over = toolkit.overWindow();
     ASSERT_NE(over, nullptr);
     EXPECT_TRUE(QTest::qWaitForWindowActive(over));
-    EXPECT_FALSE(toolkit.mainWindow()->isVisible());
-    EXPECT_FALSE(toolkit.tmrTimeline().isActive());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(Running(toolkit.tmrTimeline()), "stopped");
+    if (round > 0) {
+      EXPECT_EQ(over->pos(), overAt) << "the game-over window where the player moved it";
+    }
+    overAt = over->pos() + QPoint(-7, 11);
+    over->move(overAt);
     EXPECT_EQ(over->windowTitle(), "GAME OVER");
     EXPECT_EQ(over->size(), QSize(306, 213));
     EXPECT_EQ(Texts(*over), QStringList({"GAME OVER", "Score:", QString::number(game.Score),
@@ -241,31 +310,42 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
     const Heard heard;
     pressYes[round](over->cmdYes);
     EXPECT_FALSE(over->isVisible()) << round;
-    EXPECT_TRUE(QTest::qWaitForWindowActive(toolkit.mainWindow()));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     QCoreApplication::processEvents();
     ASSERT_FALSE(heard.focused().empty()) << "the cursor's cell is named again";
     EXPECT_EQ(heard.focused().back().rfind("Column A, row 1: ", 0), 0u);
-    EXPECT_TRUE(toolkit.tmrTimeline().isActive());
+    EXPECT_EQ(window->windowState(), Qt::WindowNoState) << "left " << leftIn[round];
+    EXPECT_EQ(window->pos(), mainAt);
+    EXPECT_EQ(Running(toolkit.tmrTimeline()), "94 ms, precise");
     EXPECT_EQ(game.lblscore.Caption, "0");
     EXPECT_EQ(game.lblDisplayTime.Caption, "90.0");
     EXPECT_TRUE(ScreenShowsTheGame()) << "after YES";
   }
 }
 
-// What the screen shows at each yield of a wave, as the player would see it.
+// What the screen shows at each yield of a wave, as the player would see it: at every
+// one, hidden cells and all, exactly what a fresh render of the game shows.
 TEST_F(ToolkitTest, EveryYieldPaintsTheNextStepOfTheCascade) {
   frmMain& game = toolkit.game();
-  SetBoard(game.Cells, FirstPairMove);
   BoardView* view = toolkit.mainWindow()->board();
   std::vector<QImage> painted;
-  QTimer atEveryYield;  // a zero timer fires once in every pass of the event loop
-  QObject::connect(&atEveryYield, &QTimer::timeout,
-                   [&] { painted.push_back(view->grab().toImage()); });
+  std::vector<std::size_t> stale;  // the yields at which the screen was not the game
+  QTimer atEveryYield;             // a zero timer fires once in every pass of the event loop
+  QObject::connect(&atEveryYield, &QTimer::timeout, [&] {
+    painted.push_back(view->grab().toImage());
+    if (!ScreenShowsTheGame()) stale.push_back(painted.size());
+  });
   atEveryYield.start(0);
+  QTest::keyClick(toolkit.mainWindow(), Qt::Key_N, Qt::ControlModifier);  // its runs settle
+  EXPECT_GE(painted.size(), 9u);
+  EXPECT_EQ(stale, std::vector<std::size_t>{})
+      << "yields of the deal at which the screen was stale";
+  SetBoard(game.Cells, FirstPairMove);
   QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(0).center());
   painted.clear();
   QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(8).center());
   atEveryYield.stop();
+  EXPECT_EQ(stale, std::vector<std::size_t>{}) << "yields of the exchange at which it was stale";
   ASSERT_GE(painted.size(), 5u);
   const QPoint gemA0 = GemRect(0, 7).center();
   const QPoint gemA1 = GemRect(1, 7).center();
@@ -273,6 +353,27 @@ TEST_F(ToolkitTest, EveryYieldPaintsTheNextStepOfTheCascade) {
   EXPECT_EQ(painted[1].pixelColor(gemA0), Grey) << "then the run gone";
   EXPECT_EQ(painted[1].pixelColor(gemA1), Grey);
   EXPECT_NE(view->grab().toImage().pixelColor(gemA0), Grey) << "and at last the refill";
+}
+
+// Each deal draws afresh from the time of day, fractions of a second included: two deals
+// within one second get different boards.
+TEST(Deals, TwoWithinOneSecondDiffer) {
+  QtToolkit toolkit;
+  toolkit.ShowMain();
+  ASSERT_NEAR(toolkit.Timer(), QTime::currentTime().msecsSinceStartOfDay() / 1000.0, 0.5);
+  std::array<std::string, 2> boards;
+  float from = 0, to = 1;
+  for (int tries = 0; tries < 5 && std::floor(from) != std::floor(to); ++tries) {
+    from = toolkit.Timer();
+    for (std::string& board : boards) {
+      QTest::qWait(20);
+      toolkit.game().mnuNewGame_Click();
+      board = Flat(toolkit.game().Cells);
+    }
+    to = toolkit.Timer();
+  }
+  ASSERT_EQ(std::floor(from), std::floor(to)) << "no two deals within one second";
+  EXPECT_NE(boards[0], boards[1]);
 }
 
 TEST(Splash, ReturnAndKeypadEnterPressPlay) {
@@ -327,6 +428,7 @@ TEST(Splash, BlinksTwoSetsAndOpensTheGameOnPlay) {
   EXPECT_TRUE(lit(splash->FirstSet) && dark(splash->SecondSet)) << "at 350 ms";
   EXPECT_TRUE(heard.events.empty()) << "the blinking tells assistive technology nothing";
 
+  EXPECT_PROGRAM_END(splash->close(), 0);
   QTest::mouseClick(splash->cmdPlay, Qt::LeftButton);
   EXPECT_FALSE(splash->isVisible());
   ASSERT_NE(toolkit.mainWindow(), nullptr);

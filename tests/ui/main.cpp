@@ -8,9 +8,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include "EndInTest.h"
+#include "ui/EndProgram.h"
+
 int main(int argc, char* argv[]) {
   // Headless unless told otherwise, test discovery at build time included.
   if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // A program that ends in the middle of a test fails it instead of passing unseen.
+  glimmerix::ReplaceProgramEnd(glimmerix::testing::EndInTest);
   QApplication app(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   // As when a screen reader listens: the game's accessibility events reach the tests.
