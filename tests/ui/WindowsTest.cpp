@@ -310,15 +310,15 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
     const Heard heard;
     pressYes[round](over->cmdYes);
     EXPECT_FALSE(over->isVisible()) << round;
+    EXPECT_EQ(game.lblscore.Caption, "0");
+    EXPECT_EQ(game.lblDisplayTime.Caption, "90.0") << "before the clock's first tick";
+    EXPECT_EQ(window->windowState(), Qt::WindowNoState) << "left " << leftIn[round];
+    EXPECT_EQ(window->pos(), mainAt);
+    EXPECT_EQ(Running(toolkit.tmrTimeline()), "94 ms, precise");
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     QCoreApplication::processEvents();
     ASSERT_FALSE(heard.focused().empty()) << "the cursor's cell is named again";
     EXPECT_EQ(heard.focused().back().rfind("Column A, row 1: ", 0), 0u);
-    EXPECT_EQ(window->windowState(), Qt::WindowNoState) << "left " << leftIn[round];
-    EXPECT_EQ(window->pos(), mainAt);
-    EXPECT_EQ(Running(toolkit.tmrTimeline()), "94 ms, precise");
-    EXPECT_EQ(game.lblscore.Caption, "0");
-    EXPECT_EQ(game.lblDisplayTime.Caption, "90.0");
     EXPECT_TRUE(ScreenShowsTheGame()) << "after YES";
   }
 }
