@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <functional>
+#include <tuple>
 
 #include "../core/GameFixture.h"
 #include "Heard.h"
@@ -65,16 +66,27 @@ TEST_F(AccessibilityTest, TheBoardIsATableOfCellsRowByRow) {
     ASSERT_EQ(board->indexOfChild(cell), index);
     ASSERT_EQ(cell->parent(), board);
   }
+  EXPECT_EQ(table->cellAt(8, 0), nullptr);
   EXPECT_EQ(board->child(0)->text(QAccessible::Name), "Column A, row 1: yellow gem");
   EXPECT_EQ(board->child(1)->text(QAccessible::Name), "Column B, row 1: white gem");
   EXPECT_EQ(board->child(63)->text(QAccessible::Name), "Column H, row 8: white gem");
+  const Heard heard;
   Click(9);
   game.Cells[10].Visible = false;
+  window.board()->showChanges();
+  const std::string picked = "Column B, row 2: purple gem, picked";
+  EXPECT_EQ(heard.events,
+            (std::vector<Heard::Event>{
+                {QAccessible::NameChanged, QAccessible::Cell, picked},
+                {QAccessible::SelectionAdd, QAccessible::Cell, picked},
+                {QAccessible::NameChanged, QAccessible::Cell, "Column B, row 3: empty"}}));
   EXPECT_EQ(board->child(9)->text(QAccessible::Name), "Column B, row 2: purple gem, picked");
   EXPECT_TRUE(board->child(9)->state().selected);
   EXPECT_EQ(table->selectedCells(), QList{board->child(9)});
   EXPECT_FALSE(board->child(1)->state().selected);
   EXPECT_EQ(board->child(17)->text(QAccessible::Name), "Column B, row 3: empty");
+  game.Cells[9].Visible = false;
+  EXPECT_EQ(board->child(9)->text(QAccessible::Name), "Column B, row 2: empty") << "picked or not";
   EXPECT_EQ(board->text(QAccessible::Description),
             "Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.");
 }
@@ -95,11 +107,15 @@ TEST_F(AccessibilityTest, TheCursorsCellIsTheFocusFromTheStart) {
   EXPECT_EQ(Board()->focusChild(), Board()->child(TableIndexOf(42)));
   Keys({Qt::Key_Space, Qt::Key_Down});
   EXPECT_EQ(game.Picked[1], 42) << "Space showed the ring, the click had picked";
+  ClickAt(43);  // the cursor's own cell
   EXPECT_EQ(heard.focused(),
             Heard::Names({"Column A, row 1: yellow gem", "Column F, row 3: white gem",
                           "Column F, row 4: purple gem"}));
   window.menuBar()->setFocus();
   EXPECT_EQ(Board()->focusChild(), nullptr) << "the menu bar has the keys";
+  EXPECT_FALSE(Board()->child(TableIndexOf(43))->state().focused);
+  ClickAt(43);
+  EXPECT_EQ(Board()->focusChild(), Board()->child(TableIndexOf(43))) << "a click takes them back";
 }
 
 TEST_F(AccessibilityTest, ACellsPressActionDoesWhatSpaceDoes) {
@@ -140,13 +156,17 @@ TEST_F(AccessibilityTest, EveryActionIsAnsweredInWords) {
   };
   const auto exchange = [](float bar) {
     return [bar](AccessibilityTest& t) {
-      // C2 with C3 lines up three in row 2; row 1 falls, three new gems fill row 1.
-      t.Deal({"12341234", "33123412", "12341234", "34123412", "12341234", "34123412", "12341234",
-              "34123412"});
-      t.random.kinds = {5, 6, 7};
+      // C1 with D1 lines up three in row 1, and the new gems leave no move: the new
+      // board's run is cleared for nothing.
+      Picture board = Stuck;
+      board[0] = "11411234";
+      t.Deal(board);
+      board[0] = "11141234";
+      t.random.kinds = KindsOf(board);
+      for (int kind : {3, 2, 1}) t.random.kinds.push_front(kind);
       t.game.linTime.X2 = bar;
-      t.ClickAt(18);
-      t.ClickAt(17);
+      t.ClickAt(16);
+      t.ClickAt(24);
     };
   };
   const std::vector<Case> cases{
@@ -156,8 +176,9 @@ TEST_F(AccessibilityTest, EveryActionIsAnsweredInWords) {
        {"Picked Column B, row 2: purple gem", "Not beside the pick: Column B, row 2 stays picked"}},
       {"a pick taken back",
        [](auto& t) {
-         t.ClickAt(9),
-             QTest::mouseClick(t.window.board(), Qt::LeftButton, {}, GemRect(9, 4).center());
+         t.ClickAt(9);
+         for (QPoint at : {FrameRect(9).topLeft(), GemRect(9, 4).center()})  // rim, then gem
+           QTest::mouseClick(t.window.board(), Qt::LeftButton, {}, at);
        },
        {"Picked Column B, row 2: purple gem", "Pick dropped"}},
       {"an exchange without a run",
@@ -165,23 +186,23 @@ TEST_F(AccessibilityTest, EveryActionIsAnsweredInWords) {
        {"Picked Column B, row 2: purple gem", "No run: the gems stay"}},
       {"a scoring exchange",
        exchange(2370),
-       {"Picked Column C, row 3: red gem",
-        "Exchanged: 3 gems cleared, 30 points. Score 30. Column C, row 2: red gem"}},
+       {"Picked Column C, row 1: purple gem",
+        "Exchanged: 3 gems cleared, 30 points. Score 30. Column D, row 1: purple gem"}},
       {"a scoring exchange that pays the bonus",
        exchange(4700),
-       {"Picked Column C, row 3: red gem",
+       {"Picked Column C, row 1: purple gem",
         "Exchanged: 3 gems cleared, 330 points with a bonus of 300. Score 330. "
-        "Column C, row 2: red gem"}},
+        "Column D, row 1: purple gem"}},
       {"New Game", [](auto& t) { t.window.mnuNewGame->trigger(); }, {"New game: 90 seconds"}},
-      {"ten seconds left",
+      {"ten seconds left, as the clock shows 10.0, and again in the next game",
        [](auto& t) {
-         for (double left : {10.15, 10.05, 9.95}) {
+         for (double left : {10.12, 10.02, 90.0, 10.12}) {
            t.game.TimeLeft = left;
            t.game.tmrTimeline_Timer();
            t.window.board()->showChanges();
          }
        },
-       {"10 seconds left"}},
+       {"10 seconds left", "10 seconds left"}},
   };
   for (const Case& c : cases) {
     SetBoard(game.Cells, Stuck);
@@ -211,7 +232,17 @@ TEST_F(AccessibilityTest, TheStatusBarHoldsScoreTimeAndBar) {
   EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
   EXPECT_EQ(bar->valueInterface()->currentValue(), 2370);
   EXPECT_EQ(bar->valueInterface()->maximumValue(), 4740);
-  EXPECT_EQ(status->rect().top(), window.board()->mapToGlobal(QPoint(0, BoardBottom)).y());
+  EXPECT_EQ(status->rect(), QRect(window.board()->mapToGlobal(QPoint(0, BoardBottom)),
+                                  window.board()->mapToGlobal(QPoint(319, 373))));
+  // A screen reader's pointer finds each part where it is drawn.
+  for (auto [x, y, item] : std::vector<std::tuple<int, int, int>>{
+           {20, 355, 0}, {120, 355, 0}, {230, 355, 1}, {300, 355, 1}, {1, 336, 2}, {315, 336, 2}}) {
+    const QPoint at = window.board()->mapToGlobal(QPoint(x, y));
+    EXPECT_EQ(status->childAt(at.x(), at.y()), status->child(item)) << x << "," << y;
+  }
+  EXPECT_EQ(status->child(0)->valueInterface(), nullptr);
+  game.linTime.X2 = -40;  // run off the left edge
+  EXPECT_EQ(bar->valueInterface()->currentValue(), 0);
   const Heard heard;
   game.TimeLeft = 45.6;
   for (int tick = 0; tick < 3; ++tick) {

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "../core/GameFixture.h"
+#include "OnScreen.h"
 #include "ui/BoardCursor.h"
 #include "ui/BoardView.h"
 #include "ui/Colors.h"
@@ -22,12 +23,17 @@ struct BoardViewTest : GameTest {
     game.lblDisplayTime.Caption = "90.0";
     game.Picked = {0, NoCell, NoCell};
     game.SavedPick = NoCell;
+    view.showChanges();  // as every event of the game ends
     view.show();
     view.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
     view.setFocus();
   }
-  QImage Render() { return view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+  // The screen once the view has caught up with the game.
+  QImage Render() {
+    view.showChanges();
+    return OnScreen(view);
+  }
   // The smallest rectangle round every pixel that two renders of the view differ in.
   static QRect Changed(const QImage& a, const QImage& b) {
     QRect changed;
@@ -58,10 +64,10 @@ struct BoardViewTest : GameTest {
 TEST_F(BoardViewTest, IsExactlyTheBoardAndTheStatusRow) {
   const QImage image = Render();
   EXPECT_EQ(image.size(), QSize(320, 374));
-  EXPECT_EQ(image.pixelColor(40, 100), QColor(Qt::white)) << "grid line between A and B";
-  EXPECT_EQ(image.pixelColor(100, 280), QColor(Qt::white)) << "grid line under row 6";
-  EXPECT_EQ(image.pixelColor(100, 320), QColor(Qt::white)) << "grid line under the board";
+  for (int x = 40; x < 320; x += 40) EXPECT_EQ(image.pixelColor(x, 100), QColor(Qt::white)) << x;
+  for (int y = 40; y <= 320; y += 40) EXPECT_EQ(image.pixelColor(100, y), QColor(Qt::white)) << y;
   EXPECT_EQ(image.pixelColor(1, 1), Grey) << "no line along the top and left edges";
+  for (int x = 0; x < 320; ++x) ASSERT_EQ(image.pixelColor(x, 327), Grey) << "under the board";
   EXPECT_EQ(image.pixelColor(0, 336), BarBlue);
   EXPECT_EQ(image.pixelColor(299, 336), BarBlue) << "the bar ends at X2 = 4485 twips";
   EXPECT_EQ(image.pixelColor(300, 336), Grey);
@@ -73,7 +79,7 @@ TEST_F(BoardViewTest, IsExactlyTheBoardAndTheStatusRow) {
 
 TEST_F(BoardViewTest, DrawsEachGemInsideItsCell) {
   const QImage image = Render();
-  for (std::int16_t cell : {0, 9, 36, 63}) {
+  for (std::int16_t cell = 0; cell < CellCount; ++cell) {
     const std::int16_t kind = game.Cells[cell].Kind;
     const QRect rect = GemRect(cell, kind);
     const QPoint centre = rect.center();
@@ -108,6 +114,7 @@ TEST_F(BoardViewTest, ShowsTheStatusTextsInTheirColours) {
   EXPECT_TRUE(inkIn(QRect(205, 347, 60, 30), Qt::black)) << "TIME:";
   EXPECT_TRUE(inkIn(QRect(270, 347, 49, 24), DarkBlue)) << "the clock";
   EXPECT_EQ(QFontInfo(view.font()).family(), "DejaVu Sans");
+  EXPECT_EQ(QFontInfo(view.font()).pixelSize(), 20) << "15 points at 96 dots an inch";
 }
 
 // Cells are 40 pixels square between the white lines. A click in the middle of one
@@ -220,8 +227,10 @@ TEST_F(BoardViewTest, TheArrowsMoveTheCursorOneCellAndStopAtTheEdges) {
     Keys({m.key});
     EXPECT_EQ(view.cursor().cell(), m.to) << m.from << " " << m.key;
   }
-  Keys({Qt::Key_Left}, Qt::ControlModifier);
-  EXPECT_EQ(view.cursor().cell(), 17) << "Ctrl keys belong to the menus";
+  for (auto menus : {Qt::ControlModifier, Qt::AltModifier})
+    Keys({Qt::Key_Left, Qt::Key_Space}, menus);
+  ClickAt(QPoint(40, 100));  // a grid line
+  EXPECT_EQ(view.cursor().cell(), 17) << "Ctrl and Alt keys belong to the menus; no cell, no move";
   EXPECT_EQ(game.Picked[1], NoCell) << "moving picks nothing";
 }
 
@@ -252,40 +261,45 @@ TEST_F(BoardViewTest, AnExchangeMadeFromTheKeyboardScores) {
   EXPECT_EQ(game.Picked[1], NoCell);
 }
 
+// The ring covers the two inner pixels of the white lines round its cell, or the cell's
+// own outermost two along the window's edge: nothing inside the cell, no pixel beyond.
 TEST_F(BoardViewTest, TheCursorIsABlackRingUntilTheNextClick) {
-  Keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Space});  // picks B1
-  const QRect ring = CursorRect(9);
-  const QImage shown = Render();
-  for (QPoint corner : {ring.topLeft(), ring.bottomRight() - QPoint(1, 1), ring.topRight()})
-    EXPECT_EQ(shown.pixelColor(corner), QColor(Qt::black)) << corner.x() << "," << corner.y();
-  bool redInside = false;
-  for (int y = ring.top(); y <= ring.bottom(); ++y) {
-    for (int x = ring.left(); x <= ring.right(); ++x) {
-      const bool onRing = !ring.adjusted(2, 2, -2, -2).contains(x, y);
-      const QColor colour = shown.pixelColor(x, y);
-      if (onRing) {
-        ASSERT_EQ(colour, QColor(Qt::black)) << x << "," << y;
+  for (const auto& [cell, ring] : {std::pair{9, QRect(QPoint(41, 41), QPoint(79, 79))},
+                                   std::pair{63, QRect(QPoint(281, 281), QPoint(319, 319))}}) {
+    const QImage before = Render();
+    ClickAt(FrameRect(cell).center());  // picked, and the cursor follows unseen
+    const QImage picked = Render();
+    Keys({Qt::Key_Space});
+    const QImage shown = Render();
+    EXPECT_EQ(Changed(picked, shown), ring) << cell;
+    const QRect inside = ring.adjusted(2, 2, -2, -2);
+    EXPECT_EQ(picked.copy(inside), shown.copy(inside)) << cell << ": the pick shows inside";
+    for (int y = ring.top(); y <= ring.bottom(); ++y) {
+      for (int x = ring.left(); x <= ring.right(); ++x) {
+        if (!inside.contains(x, y)) {
+          ASSERT_EQ(shown.pixelColor(x, y), QColor(Qt::black)) << x << "," << y;
+        }
       }
-      redInside = redInside || (!onRing && colour == PickedRed);
     }
+    view.clearFocus();
+    EXPECT_EQ(Render(), picked) << cell << ": no ring without the keys";
+    view.setFocus();
+    EXPECT_EQ(Render(), shown) << cell;
+    ClickAt(FrameRect(cell).center());
+    EXPECT_EQ(Render(), before) << cell << ": the click took the pick back and hid the ring";
   }
-  EXPECT_TRUE(redInside) << "the pick still shows inside the cursor";
-  EXPECT_EQ(shown.pixelColor(ring.topLeft() - QPoint(1, 1)), QColor(Qt::white));
-  view.clearFocus();
-  EXPECT_EQ(Render().pixelColor(ring.topLeft()), QColor(Qt::white)) << "no ring without the keys";
-  view.setFocus();
-  EXPECT_EQ(Render().pixelColor(ring.topLeft()), QColor(Qt::black));
-  ClickAt(FrameRect(40).center());
-  EXPECT_FALSE(view.cursor().shown());
-  EXPECT_EQ(Render().pixelColor(ring.topLeft()), QColor(Qt::white)) << "the grid line again";
 }
 
 TEST(Pictures, HaveTheDesignedSizes) {
+  QStringList names;
   for (std::int16_t kind = 1; kind <= GemKinds; ++kind) {
+    names << GemName(kind);
     EXPECT_FALSE(GemPicture(kind).isNull()) << kind;
     EXPECT_EQ(GemPicture(kind).size(), GemSize(kind)) << kind;
     EXPECT_TRUE(GemPicture(kind).hasAlpha()) << kind;
   }
+  EXPECT_EQ(names, QStringList({"yellow gem", "white gem", "red gem", "purple gem",
+                                "light blue gem", "green gem", "orange gem"}));
   EXPECT_EQ(WindowIcon().availableSizes().value(0), QSize(32, 32));
 }
 

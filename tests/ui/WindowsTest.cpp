@@ -16,6 +16,7 @@
 #include "EndInTest.h"
 #include "Heard.h"
 #include "ModalBox.h"
+#include "OnScreen.h"
 #include "ui/BoardView.h"
 #include "ui/Colors.h"
 #include "ui/MainWindow.h"
@@ -51,7 +52,10 @@ TEST_F(MainWindowTest, HasTheMenusAndTheDealtSize) {
   EXPECT_EQ(window.windowTitle(), "Glimmerix");
   EXPECT_EQ(window.board()->size(), QSize(320, 374));
   EXPECT_EQ(window.width(), 320) << "nothing right of the board is shown";
-  EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+  constexpr Qt::WindowFlags minimiseAndClose =
+      Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+  EXPECT_EQ(window.windowFlags() & (minimiseAndClose | Qt::WindowMaximizeButtonHint),
+            minimiseAndClose);
   const QList<QAction*> menus = window.menuBar()->actions();
   ASSERT_EQ(menus.size(), 2);
   EXPECT_EQ(menus[0]->text(), "&File");
@@ -103,19 +107,10 @@ struct ToolkitTest : ::testing::Test {
     toolkit.ShowMain();
     EXPECT_TRUE(QTest::qWaitForWindowActive(toolkit.mainWindow()));
   }
-  // Once the repaints asked for so far are done, and nothing else has run, the
-  // screen shows the game as it is.
+  // Once the repaints asked for so far are done, the screen shows the game as it is.
   [[nodiscard]] bool ScreenShowsTheGame() const {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    BoardView* view = toolkit.mainWindow()->board();
-    const QPoint at = view->mapTo(view->window(), QPoint());
-    const QImage screen =
-        view->screen()
-            ->grabWindow(view->window()->winId(), at.x(), at.y(), view->width(), view->height())
-            .toImage();
-    const QImage game = view->grab().toImage();
-    return screen.convertToFormat(QImage::Format_RGB32) ==
-           game.convertToFormat(QImage::Format_RGB32);
+    BoardView& view = *toolkit.mainWindow()->board();
+    return OnScreen(view) == view.grab().toImage().convertToFormat(QImage::Format_RGB32);
   }
   SameDealToolkit toolkit;
 };
@@ -144,9 +139,9 @@ TEST_F(ToolkitTest, WhenTheGameWaitsTheScreenShowsIt) {
   QTest::keyClick(view, Qt::Key_Space);
   QTest::mouseClick(view, Qt::LeftButton, {}, FrameRect(30).center());
   EXPECT_TRUE(ScreenShowsTheGame()) << "after a press from the keyboard and a click";
-  const double time = game.TimeLeft;
-  ASSERT_TRUE(QTest::qWaitFor([&] { return game.TimeLeft < time; }));
-  EXPECT_TRUE(ScreenShowsTheGame()) << "after a tick";
+  const QRect bar = BarRect(game.linTime.X2);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return BarRect(game.linTime.X2) != bar; }));
+  EXPECT_TRUE(ScreenShowsTheGame()) << "after the ticks that shortened the bar";
   QTest::keyClick(window, Qt::Key_N, Qt::ControlModifier);
   EXPECT_TRUE(ScreenShowsTheGame()) << "after New Game";
   AnswerModalBox([&] { QTest::keyClick(window, Qt::Key_Escape); });
@@ -205,9 +200,12 @@ TEST_F(ToolkitTest, ExitNoAndClosingAWindowEndTheProgram) {
 TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
   int buttons = 0;
   QMessageBox::Icon icon = QMessageBox::Warning;
+  bool boardShown = false;
+  toolkit.game().lblscore.Caption = "10";  // changed by the event that opens the box
   const SeenBox box =
       AnswerModalBox([&] { toolkit.MsgBox("First.\r\n\r\nSecond.", "Title"); },
                      [&] {
+                       boardShown = ScreenShowsTheGame();
                        auto* modal = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                        buttons = static_cast<int>(modal->buttons().size());
                        icon = modal->icon();
@@ -217,10 +215,12 @@ TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
   EXPECT_EQ(box.text, "First.\r\n\r\nSecond.");
   EXPECT_EQ(buttons, 1);
   EXPECT_EQ(icon, QMessageBox::NoIcon);
+  EXPECT_TRUE(boardShown) << "the board behind the box is up to date";
   const Heard heard;
   {
     const BoardView::Entry entry(*toolkit.mainWindow()->board());
     AnswerModalBox([&] { toolkit.MsgBox("", NoMovesTitle); });
+    EXPECT_TRUE(heard.spoken().empty()) << "not while the game is busy";
   }
   EXPECT_EQ(heard.spoken(), Heard::Names{"New board"}) << "once the game is idle again";
 }
@@ -230,6 +230,9 @@ TEST_F(ToolkitTest, PauseHidesTheWindowAndStopsTheClockUntilOk) {
   MainWindow* window = toolkit.mainWindow();
   EXPECT_EQ(Running(toolkit.tmrTimeline()), "94 ms, precise");
   EXPECT_EQ(Running(toolkit.tmrFlicker()), "60 ms");
+  const QPoint offCentre =
+      window->geometry().center() - window->screen()->availableGeometry().center();
+  EXPECT_LE(offCentre.manhattanLength(), 4) << "it opened in the middle of the screen, frame aside";
   const QPoint moved = window->pos() + QPoint(31, -17);  // where the player put it
   window->move(moved);
   bool hidden = false;
@@ -269,6 +272,7 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
     const QPoint mainAt = window->pos() + QPoint(9, 5);
     window->move(mainAt);
     window->setWindowState(leftIn[round]);
+    if (round > 0) toolkit.overWindow()->cmdNo->setFocus();  // where the last game left it
     game.Score = static_cast<std::int16_t>(1230 + round);
     game.TimeLeft = 0.05;
     game.tmrTimeline_Timer();
@@ -301,6 +305,7 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
               " Would you like to play again?");
     if (round > 0) {  // the last keys on the board must not answer
       pressYes[round](over->cmdYes);
+      QTest::keyClick(over->cmdNo, Qt::Key_Space);
       EXPECT_TRUE(over->isVisible()) << "a key in the first half second";
       QTest::qWait(500);
       QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
@@ -395,15 +400,18 @@ TEST(Splash, BlinksTwoSetsAndOpensTheGameOnPlay) {
   QtToolkit toolkit;
   auto* splash = new frmSplash(toolkit);
   splash->show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(splash));
   EXPECT_EQ(splash->windowTitle(),
             "Welcome to Glimmerix!" + QString(48, ' ') + "by the Glimmerix developers");
   EXPECT_EQ(splash->size(), QSize(467, 153));
   EXPECT_EQ(Texts(*splash), QStringList({"GLIMMERIX", "PLAY"}));
+  EXPECT_EQ(QFontInfo(splash->findChild<QLabel*>()->font()).family(), "Rampart One");
+  EXPECT_EQ(splash->cmdPlay->palette().button().color(), LightBlue);
   EXPECT_EQ(splash->Timer1.interval(), 100);
   EXPECT_TRUE(splash->Timer1.isActive());
   // What the window shows at each gem's middle: the gem, or the window's blue.
   auto showing = [&](const std::array<frmSplash::Image, 7>& set) {
-    const QImage shown = splash->grab().toImage();
+    const QImage shown = OnScreen(*splash);
     int gems = 0;
     for (const frmSplash::Image& gem : set) {
       const QImage picture = GemPicture(gem.kind).toImage();
