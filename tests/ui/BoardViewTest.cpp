@@ -88,6 +88,7 @@ TEST_F(BoardViewTest, DrawsEachGemInsideItsCell) {
     const QRect cellArea(ColumnOf(cell) * 40, RowOf(cell) * 40, 40, 40);
     EXPECT_TRUE(cellArea.contains(rect)) << cell;
   }
+  EXPECT_EQ(GemRect(9, 1).topLeft(), QPoint(45, 43)) << "670 and 640 twips, to the nearest pixel";
 }
 
 TEST_F(BoardViewTest, APickedCellShowsRedAroundItsGemAndAHiddenCellShowsNothing) {

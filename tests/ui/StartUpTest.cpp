@@ -75,6 +75,13 @@ TEST(StartUp, ChoosesAPlatformAndNamesWhatFailed) {
   for (std::size_t i = 0; i < saved.size(); ++i) {
     saved[i].isNull() ? qunsetenv(StartVariables[i]) : qputenv(StartVariables[i], saved[i]);
   }
+  // The second line: Qt's words, one sentence after another, without its advice.
+  EXPECT_EQ(QtReasonLine({"Could not connect to display :7",
+                          "This application failed to start "
+                          "because no Qt platform plugin could be initialized.\n\nAvailable "
+                          "platform plugins are: xcb, offscreen.\n"}),
+            "glimmerix: Qt says: Could not connect to display :7; Available platform plugins "
+            "are: xcb, offscreen");
 }
 
 // Qt's own single-dash options are words, not bundles of letters: -reverse holds a v,

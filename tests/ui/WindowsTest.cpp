@@ -11,6 +11,7 @@
 #include <QTime>
 #include <cmath>
 #include <functional>
+#include <set>
 
 #include "../core/GameFixture.h"
 #include "EndInTest.h"
@@ -201,6 +202,10 @@ TEST_F(ToolkitTest, AMessageBoxHasItsTitleTextAndOneOkButton) {
   int buttons = 0;
   QMessageBox::Icon icon = QMessageBox::Warning;
   bool boardShown = false;
+  toolkit.tmrFlicker().stop();  // no tick catches up behind the box,
+  toolkit.tmrTimeline().stop();
+  toolkit.mainWindow()->board()->clearFocus();  // nor the board's losing the keyboard to it
+  QCoreApplication::processEvents();
   toolkit.game().lblscore.Caption = "10";  // changed by the event that opens the box
   const SeenBox box =
       AnswerModalBox([&] { toolkit.MsgBox("First.\r\n\r\nSecond.", "Title"); },
@@ -291,9 +296,16 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
     EXPECT_EQ(Texts(*over), QStringList({"GAME OVER", "Score:", QString::number(game.Score),
                                          " Would you like to play again?", "YES", "No"}));
     ASSERT_EQ(QApplication::focusWidget(), over->cmdYes);
+    const QImage shown = OnScreen(*over);
     for (const QLabel* label : over->findChildren<QLabel*>()) {
-      EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->width())
+      const QFontMetrics metrics(label->font());
+      EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
           << qPrintable(label->text()) << " does not fit its label";
+      int ink = label->y();  // each text hangs from its label's top edge
+      while (shown.copy(label->x(), ink, label->width(), 1) == shown.copy(0, 0, label->width(), 1))
+        ++ink;
+      EXPECT_LE(ink - label->y(), metrics.ascent() - metrics.capHeight())
+          << qPrintable(label->text());
     }
     QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(over);
     EXPECT_EQ(dialog->role(), QAccessible::Dialog);
@@ -304,10 +316,11 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
                   .first->text(QAccessible::Name),
               " Would you like to play again?");
     if (round > 0) {  // the last keys on the board must not answer
+      QTest::qWait(250);
       pressYes[round](over->cmdYes);
       QTest::keyClick(over->cmdNo, Qt::Key_Space);
       EXPECT_TRUE(over->isVisible()) << "a key in the first half second";
-      QTest::qWait(500);
+      QTest::qWait(300);
       QKeyEvent held(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r", true);
       QCoreApplication::sendEvent(over->cmdYes, &held);
       EXPECT_TRUE(over->isVisible()) << "a held key";
@@ -421,6 +434,15 @@ TEST(Splash, BlinksTwoSetsAndOpensTheGameOnPlay) {
     }
     return gems;
   };
+  // Along the top and bottom edges the gems stand in columns, one above the other.
+  std::multiset<int> top, bottom;
+  for (const auto* set : {&splash->FirstSet, &splash->SecondSet}) {
+    for (const frmSplash::Image& gem : *set) {
+      if (gem.at.y() == 0) top.insert(gem.at.x());
+      if (gem.at.y() > splash->height() / 2) bottom.insert(gem.at.x());
+    }
+  }
+  EXPECT_EQ(top, bottom);
   auto lit = [&](const auto& set) { return showing(set) == 7; };
   auto dark = [&](const auto& set) { return showing(set) == 0; };
   EXPECT_EQ(QAccessible::queryAccessibleInterface(splash)->text(QAccessible::Name),
