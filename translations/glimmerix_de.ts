@@ -104,7 +104,7 @@
     </message>
     <message>
         <source>glimmerix: cannot open a display to show the game on (platform %1, DISPLAY %2, WAYLAND_DISPLAY %3)</source>
-        <translation>glimmerix: keine Anzeige für das Spiel lässt sich öffnen (Plattform %1, DISPLAY %2, WAYLAND_DISPLAY %3)</translation>
+        <translation>glimmerix: kann keine Anzeige für das Spiel öffnen (Plattform %1, DISPLAY %2, WAYLAND_DISPLAY %3)</translation>
     </message>
     <message>
         <source>Qt&apos;s default</source>
@@ -191,7 +191,7 @@ Klicke auf OK, um das Spielfeld neu zu füllen.</translation>
     </message>
     <message>
         <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Die Pfeiltasten bewegen den Cursor, Leertaste oder Eingabetaste drücken das Feld darunter, Esc hält das Spiel an.</translation>
+        <translation>Die Pfeiltasten bewegen den Cursor, Leertaste oder Eingabetaste klickt das Feld unter dem Cursor an, Esc hält das Spiel an.</translation>
     </message>
     <message>
         <source>New board</source>
@@ -237,7 +237,7 @@ Klicke auf OK, um das Spielfeld neu zu füllen.</translation>
     <name>glimmerix::StatusRow</name>
     <message>
         <source>Score %1</source>
-        <translation>Punkte %1</translation>
+        <translation>Punktestand %1</translation>
     </message>
     <message>
         <source>Time %1</source>
@@ -277,7 +277,7 @@ Klicke auf OK, um das Spielfeld neu zu füllen.</translation>
     </message>
     <message>
         <source>Score: %1.</source>
-        <translation>Punkte: %1.</translation>
+        <translation>Punktestand: %1.</translation>
     </message>
 </context>
 <context>

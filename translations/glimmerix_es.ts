@@ -36,20 +36,20 @@
     </message>
     <message>
         <source>No run: the gems stay</source>
-        <translation>Sin línea: las gemas se quedan</translation>
+        <translation>Sin línea: las gemas se quedan en su sitio</translation>
     </message>
     <message numerus="yes">
         <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
         <translation>
-            <numerusform>Intercambio: %n gema eliminada, %1 puntos con una bonificación de %2. Puntos %3</numerusform>
-            <numerusform>Intercambio: %n gemas eliminadas, %1 puntos con una bonificación de %2. Puntos %3</numerusform>
+            <numerusform>Intercambio: %n gema eliminada, %1 puntos con una bonificación de %2. Puntuación %3</numerusform>
+            <numerusform>Intercambio: %n gemas eliminadas, %1 puntos con una bonificación de %2. Puntuación %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
         <translation>
-            <numerusform>Intercambio: %n gema eliminada, %1 puntos. Puntos %2</numerusform>
-            <numerusform>Intercambio: %n gemas eliminadas, %1 puntos. Puntos %2</numerusform>
+            <numerusform>Intercambio: %n gema eliminada, %1 puntos. Puntuación %2</numerusform>
+            <numerusform>Intercambio: %n gemas eliminadas, %1 puntos. Puntuación %2</numerusform>
         </translation>
     </message>
     <message>
@@ -167,7 +167,7 @@ Escrito y dibujado por los desarrolladores de Glimmerix.</translation>
 Click OK to reset the board.</source>
         <translation>No queda ninguna jugada posible.<byte value="xd"/>
 <byte value="xd"/>
-Haz clic en Aceptar para repartir un tablero nuevo.</translation>
+Haz clic en Aceptar para llenar de nuevo el tablero.</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -190,7 +190,7 @@ Haz clic en Aceptar para repartir un tablero nuevo.</translation>
     </message>
     <message>
         <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Las flechas mueven el cursor, Espacio o Intro pulsan la casilla de debajo, Esc pausa la partida.</translation>
+        <translation>Las flechas mueven el cursor, Espacio o Intro pulsan la casilla donde está el cursor, Esc pausa la partida.</translation>
     </message>
     <message>
         <source>New board</source>
@@ -236,7 +236,7 @@ Haz clic en Aceptar para repartir un tablero nuevo.</translation>
     <name>glimmerix::StatusRow</name>
     <message>
         <source>Score %1</source>
-        <translation>Puntos %1</translation>
+        <translation>Puntuación %1</translation>
     </message>
     <message>
         <source>Time %1</source>
@@ -272,11 +272,11 @@ Haz clic en Aceptar para repartir un tablero nuevo.</translation>
     <message>
         <source>GAME OVER</source>
         <comment>title bar</comment>
-        <translation>FIN DEL JUEGO</translation>
+        <translation>FIN DE LA PARTIDA</translation>
     </message>
     <message>
         <source>Score: %1.</source>
-        <translation>Puntos: %1.</translation>
+        <translation>Puntuación: %1.</translation>
     </message>
 </context>
 <context>

@@ -36,20 +36,20 @@
     </message>
     <message>
         <source>No run: the gems stay</source>
-        <translation>Pas de ligne : les gemmes restent en place</translation>
+        <translation>Pas d&apos;alignement : les gemmes restent en place</translation>
     </message>
     <message numerus="yes">
         <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
         <translation>
-            <numerusform>Échange : %n gemme retirée, %1 points dont %2 de bonus. Points %3</numerusform>
-            <numerusform>Échange : %n gemmes retirées, %1 points dont %2 de bonus. Points %3</numerusform>
+            <numerusform>Échange : %n gemme retirée, %1 points dont %2 de bonus. Score %3</numerusform>
+            <numerusform>Échange : %n gemmes retirées, %1 points dont %2 de bonus. Score %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
         <translation>
-            <numerusform>Échange : %n gemme retirée, %1 points. Points %2</numerusform>
-            <numerusform>Échange : %n gemmes retirées, %1 points. Points %2</numerusform>
+            <numerusform>Échange : %n gemme retirée, %1 points. Score %2</numerusform>
+            <numerusform>Échange : %n gemmes retirées, %1 points. Score %2</numerusform>
         </translation>
     </message>
     <message>
@@ -114,7 +114,7 @@
         <source>A timed gem-swapping game. It has no options of its own; the options every Qt
 program takes, such as -platform NAME, work as usual. See glimmerix(6).</source>
         <translation>Un jeu d&apos;échange de gemmes contre la montre. Il n&apos;a pas d&apos;options propres ; les options
-de tout programme Qt, comme -platform NOM, marchent comme d&apos;habitude. Voir glimmerix(6).</translation>
+de tout programme Qt, comme -platform NOM, fonctionnent comme d&apos;habitude. Voir glimmerix(6).</translation>
     </message>
     <message>
         <source>Displays this help.</source>
@@ -143,9 +143,9 @@ de tout programme Qt, comme -platform NOM, marchent comme d&apos;habitude. Voir 
         <source>The object of Glimmerix is to create horizontal or vertical rows of three or more identical stones as quickly as possible.  This is accomplished by swapping adjacent gems.  To swap two gems, click on both of the gems to be moved.  Gems can be swapped only if doing so creates a row of three or more identical stones.  The larger the row that you create, the greater the number of points that you earn.  When a row of gems is created, that row disappears and new gems fall into its place.  Sometimes that causes more rows of gems to be created, earning you additional points.<byte value="xd"/>
 <byte value="xd"/>
 You have only 90 seconds to play each game.  As you play, the blue bonus bar gets smaller, but every time that you create a row, the blue bar gets a little larger.  You will receive 300 bonus points if you can get the blue bar to reach the right edge of the board.  Good luck!</source>
-        <translation>Le but de Glimmerix est de former le plus vite possible des lignes horizontales ou verticales d&apos;au moins trois gemmes identiques.  Pour cela, on échange des gemmes voisines.  Pour échanger deux gemmes, cliquez sur l&apos;une puis sur l&apos;autre.  Un échange n&apos;est possible que s&apos;il forme une ligne d&apos;au moins trois gemmes identiques.  Plus la ligne est longue, plus vous marquez de points.  Une ligne formée disparaît et de nouvelles gemmes tombent à sa place.  Il arrive que cela forme d&apos;autres lignes, qui vous rapportent des points supplémentaires.<byte value="xd"/>
+        <translation>Le but de Glimmerix est de former le plus vite possible des alignements horizontaux ou verticaux d&apos;au moins trois gemmes identiques.  Pour cela, on échange des gemmes voisines.  Pour échanger deux gemmes, cliquez sur l&apos;une puis sur l&apos;autre.  Un échange n&apos;est possible que s&apos;il forme un alignement d&apos;au moins trois gemmes identiques.  Plus l&apos;alignement est long, plus vous marquez de points.  Un alignement formé disparaît et de nouvelles gemmes tombent à sa place.  Il arrive que cela forme d&apos;autres alignements, qui vous rapportent des points supplémentaires.<byte value="xd"/>
 <byte value="xd"/>
-Chaque partie ne dure que 90 secondes.  Pendant que vous jouez, la barre de bonus bleue raccourcit, mais chaque ligne que vous formez l&apos;allonge un peu.  Si vous amenez la barre bleue jusqu&apos;au bord droit du plateau, vous gagnez 300 points de bonus.  Bonne chance !</translation>
+Chaque partie ne dure que 90 secondes.  Pendant que vous jouez, la barre de bonus bleue raccourcit, mais chaque alignement que vous formez l&apos;allonge un peu.  Si vous amenez la barre bleue jusqu&apos;au bord droit du plateau, vous gagnez 300 points de bonus.  Bonne chance !</translation>
     </message>
     <message>
         <source>About Glimmerix</source>
@@ -167,7 +167,7 @@ Written and drawn by the Glimmerix developers.</source>
 Click OK to reset the board.</source>
         <translation>Il n&apos;y a plus aucun coup possible.<byte value="xd"/>
 <byte value="xd"/>
-Cliquez sur OK pour redistribuer le plateau.</translation>
+Cliquez sur OK pour remplir à nouveau le plateau.</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -175,7 +175,7 @@ Cliquez sur OK pour redistribuer le plateau.</translation>
     </message>
     <message>
         <source>SCORE:</source>
-        <translation>POINTS</translation>
+        <translation>SCORE</translation>
     </message>
     <message>
         <source>TIME:</source>
@@ -190,7 +190,7 @@ Cliquez sur OK pour redistribuer le plateau.</translation>
     </message>
     <message>
         <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Les flèches déplacent le curseur, Espace ou Entrée appuie sur la case dessous, Échap met en pause.</translation>
+        <translation>Les flèches déplacent le curseur, Espace ou Entrée appuie sur la case où se trouve le curseur, Échap met en pause.</translation>
     </message>
     <message>
         <source>New board</source>
@@ -236,11 +236,11 @@ Cliquez sur OK pour redistribuer le plateau.</translation>
     <name>glimmerix::StatusRow</name>
     <message>
         <source>Score %1</source>
-        <translation>Points %1</translation>
+        <translation>Score : %1</translation>
     </message>
     <message>
         <source>Time %1</source>
-        <translation>Temps %1</translation>
+        <translation>Temps : %1</translation>
     </message>
     <message>
         <source>Bonus bar</source>
@@ -255,7 +255,7 @@ Cliquez sur OK pour redistribuer le plateau.</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation>Points :</translation>
+        <translation>Score :</translation>
     </message>
     <message>
         <source> Would you like to play again?</source>
@@ -276,7 +276,7 @@ Cliquez sur OK pour redistribuer le plateau.</translation>
     </message>
     <message>
         <source>Score: %1.</source>
-        <translation>Points : %1.</translation>
+        <translation>Score : %1.</translation>
     </message>
 </context>
 <context>

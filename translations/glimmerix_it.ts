@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Not beside the pick: %1 stays picked</source>
-        <translation>Non accanto alla selezione: %1 resta selezionata</translation>
+        <translation>Non è accanto alla selezione: %1 resta selezionata</translation>
     </message>
     <message>
         <source>No run: the gems stay</source>
@@ -41,15 +41,15 @@
     <message numerus="yes">
         <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
         <translation>
-            <numerusform>Scambio: %n gemma eliminata, %1 punti con un bonus di %2. Punti %3</numerusform>
-            <numerusform>Scambio: %n gemme eliminate, %1 punti con un bonus di %2. Punti %3</numerusform>
+            <numerusform>Scambio: %n gemma eliminata, %1 punti con un bonus di %2. Punteggio %3</numerusform>
+            <numerusform>Scambio: %n gemme eliminate, %1 punti con un bonus di %2. Punteggio %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
         <translation>
-            <numerusform>Scambio: %n gemma eliminata, %1 punti. Punti %2</numerusform>
-            <numerusform>Scambio: %n gemme eliminate, %1 punti. Punti %2</numerusform>
+            <numerusform>Scambio: %n gemma eliminata, %1 punti. Punteggio %2</numerusform>
+            <numerusform>Scambio: %n gemme eliminate, %1 punti. Punteggio %2</numerusform>
         </translation>
     </message>
     <message>
@@ -167,11 +167,11 @@ Scritto e disegnato dagli sviluppatori di Glimmerix.</translation>
 Click OK to reset the board.</source>
         <translation>Non ci sono più mosse possibili.<byte value="xd"/>
 <byte value="xd"/>
-Fai clic su OK per distribuire una nuova griglia.</translation>
+Fai clic su OK per riempire di nuovo la griglia.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation>Finita</translation>
+        <translation>Finito</translation>
     </message>
     <message>
         <source>SCORE:</source>
@@ -190,7 +190,7 @@ Fai clic su OK per distribuire una nuova griglia.</translation>
     </message>
     <message>
         <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Le frecce spostano il cursore, Spazio o Invio premono la casella sotto, Esc mette in pausa.</translation>
+        <translation>Le frecce spostano il cursore, Spazio o Invio premono la casella su cui si trova il cursore, Esc mette in pausa.</translation>
     </message>
     <message>
         <source>New board</source>
@@ -236,7 +236,7 @@ Fai clic su OK per distribuire una nuova griglia.</translation>
     <name>glimmerix::StatusRow</name>
     <message>
         <source>Score %1</source>
-        <translation>Punti %1</translation>
+        <translation>Punteggio %1</translation>
     </message>
     <message>
         <source>Time %1</source>
@@ -276,7 +276,7 @@ Fai clic su OK per distribuire una nuova griglia.</translation>
     </message>
     <message>
         <source>Score: %1.</source>
-        <translation>Punti: %1.</translation>
+        <translation>Punteggio: %1.</translation>
     </message>
 </context>
 <context>

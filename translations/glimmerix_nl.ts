@@ -36,20 +36,20 @@
     </message>
     <message>
         <source>No run: the gems stay</source>
-        <translation>Geen rij: de edelstenen blijven liggen</translation>
+        <translation>Geen rij van drie: de edelstenen blijven liggen</translation>
     </message>
     <message numerus="yes">
         <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
         <translation>
-            <numerusform>Geruild: %n edelsteen weggespeeld, %1 punten met %2 bonuspunten. Punten %3</numerusform>
-            <numerusform>Geruild: %n edelstenen weggespeeld, %1 punten met %2 bonuspunten. Punten %3</numerusform>
+            <numerusform>Geruild: %n edelsteen weggespeeld, %1 punten met %2 bonuspunten. Totaal %3</numerusform>
+            <numerusform>Geruild: %n edelstenen weggespeeld, %1 punten met %2 bonuspunten. Totaal %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
         <translation>
-            <numerusform>Geruild: %n edelsteen weggespeeld, %1 punten. Punten %2</numerusform>
-            <numerusform>Geruild: %n edelstenen weggespeeld, %1 punten. Punten %2</numerusform>
+            <numerusform>Geruild: %n edelsteen weggespeeld, %1 punten. Totaal %2</numerusform>
+            <numerusform>Geruild: %n edelstenen weggespeeld, %1 punten. Totaal %2</numerusform>
         </translation>
     </message>
     <message>
@@ -175,7 +175,7 @@ Klik op OK om het speelveld opnieuw te vullen.</translation>
     </message>
     <message>
         <source>SCORE:</source>
-        <translation>PUNTEN</translation>
+        <translation>TOTAAL</translation>
     </message>
     <message>
         <source>TIME:</source>
@@ -190,7 +190,7 @@ Klik op OK om het speelveld opnieuw te vullen.</translation>
     </message>
     <message>
         <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>De pijltjestoetsen verplaatsen de cursor, Spatie of Enter drukt op het vak eronder, Esc pauzeert.</translation>
+        <translation>De pijltjestoetsen verplaatsen de cursor, Spatie of Enter drukt op het vak waarop de cursor staat, Esc pauzeert.</translation>
     </message>
     <message>
         <source>New board</source>
@@ -236,7 +236,7 @@ Klik op OK om het speelveld opnieuw te vullen.</translation>
     <name>glimmerix::StatusRow</name>
     <message>
         <source>Score %1</source>
-        <translation>Punten %1</translation>
+        <translation>Totaal %1</translation>
     </message>
     <message>
         <source>Time %1</source>
@@ -255,7 +255,7 @@ Klik op OK om het speelveld opnieuw te vullen.</translation>
     </message>
     <message>
         <source>Score:</source>
-        <translation>Punten:</translation>
+        <translation>Totaal:</translation>
     </message>
     <message>
         <source> Would you like to play again?</source>
@@ -272,11 +272,11 @@ Klik op OK om het speelveld opnieuw te vullen.</translation>
     <message>
         <source>GAME OVER</source>
         <comment>title bar</comment>
-        <translation>SPEL VOORBIJ</translation>
+        <translation>AFGELOPEN</translation>
     </message>
     <message>
         <source>Score: %1.</source>
-        <translation>Punten: %1.</translation>
+        <translation>Totaal: %1.</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@
     <name>Narrator</name>
     <message>
         <source>Pick dropped</source>
-        <translation>Zaznaczenie cofnięte</translation>
+        <translation>Odznaczono</translation>
     </message>
     <message>
         <source>Picked %1</source>
@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Not beside the pick: %1 stays picked</source>
-        <translation>Nie obok zaznaczenia; zaznaczone pozostaje: %1</translation>
+        <translation>To pole nie sąsiaduje z zaznaczonym, więc zaznaczona pozostaje %1</translation>
     </message>
     <message>
         <source>No run: the gems stay</source>
@@ -106,7 +106,7 @@
     </message>
     <message>
         <source>glimmerix: cannot open a display to show the game on (platform %1, DISPLAY %2, WAYLAND_DISPLAY %3)</source>
-        <translation>glimmerix: nie można otworzyć ekranu, na którym można pokazać grę (platforma %1, DISPLAY %2, WAYLAND_DISPLAY %3)</translation>
+        <translation>glimmerix: nie można otworzyć ekranu, aby pokazać grę (platforma %1, DISPLAY %2, WAYLAND_DISPLAY %3)</translation>
     </message>
     <message>
         <source>Qt&apos;s default</source>
@@ -169,11 +169,11 @@ Napisali i narysowali twórcy Glimmerix.</translation>
 Click OK to reset the board.</source>
         <translation>Nie ma już żadnego możliwego ruchu.<byte value="xd"/>
 <byte value="xd"/>
-Kliknij OK, aby rozdać nową planszę.</translation>
+Kliknij OK, aby ponownie wypełnić planszę.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation>Koniec</translation>
+        <translation>Minął</translation>
     </message>
     <message>
         <source>SCORE:</source>
@@ -192,7 +192,7 @@ Kliknij OK, aby rozdać nową planszę.</translation>
     </message>
     <message>
         <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Strzałki przesuwają kursor, Spacja lub Enter naciska pole pod nim, Esc wstrzymuje grę.</translation>
+        <translation>Strzałki przesuwają kursor, Spacja lub Enter naciska pole, na którym stoi kursor, Esc wstrzymuje grę.</translation>
     </message>
     <message>
         <source>New board</source>

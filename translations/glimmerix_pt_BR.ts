@@ -36,20 +36,20 @@
     </message>
     <message>
         <source>No run: the gems stay</source>
-        <translation>Sem linha: as gemas ficam no lugar</translation>
+        <translation>Sem sequência: as gemas ficam no lugar</translation>
     </message>
     <message numerus="yes">
         <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
         <translation>
-            <numerusform>Troca: %n gema eliminada, %1 pontos com bônus de %2. Pontos %3</numerusform>
-            <numerusform>Troca: %n gemas eliminadas, %1 pontos com bônus de %2. Pontos %3</numerusform>
+            <numerusform>Troca: %n gema eliminada, %1 pontos com bônus de %2. Pontuação %3</numerusform>
+            <numerusform>Troca: %n gemas eliminadas, %1 pontos com bônus de %2. Pontuação %3</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
         <translation>
-            <numerusform>Troca: %n gema eliminada, %1 pontos. Pontos %2</numerusform>
-            <numerusform>Troca: %n gemas eliminadas, %1 pontos. Pontos %2</numerusform>
+            <numerusform>Troca: %n gema eliminada, %1 pontos. Pontuação %2</numerusform>
+            <numerusform>Troca: %n gemas eliminadas, %1 pontos. Pontuação %2</numerusform>
         </translation>
     </message>
     <message>
@@ -133,7 +133,7 @@ programa Qt, como -platform NOME, funcionam como sempre. Veja glimmerix(6).</tra
     <name>frmMain</name>
     <message>
         <source>Glimmerix is paused.  Click OK to unpause the game.</source>
-        <translation>Glimmerix está pausado.  Clique em OK para continuar o jogo.</translation>
+        <translation>O Glimmerix está pausado.  Clique em OK para continuar o jogo.</translation>
     </message>
     <message>
         <source>How to Play Glimmerix</source>
@@ -143,9 +143,9 @@ programa Qt, como -platform NOME, funcionam como sempre. Veja glimmerix(6).</tra
         <source>The object of Glimmerix is to create horizontal or vertical rows of three or more identical stones as quickly as possible.  This is accomplished by swapping adjacent gems.  To swap two gems, click on both of the gems to be moved.  Gems can be swapped only if doing so creates a row of three or more identical stones.  The larger the row that you create, the greater the number of points that you earn.  When a row of gems is created, that row disappears and new gems fall into its place.  Sometimes that causes more rows of gems to be created, earning you additional points.<byte value="xd"/>
 <byte value="xd"/>
 You have only 90 seconds to play each game.  As you play, the blue bonus bar gets smaller, but every time that you create a row, the blue bar gets a little larger.  You will receive 300 bonus points if you can get the blue bar to reach the right edge of the board.  Good luck!</source>
-        <translation>O objetivo de Glimmerix é formar, o mais rápido possível, linhas horizontais ou verticais de três ou mais gemas iguais.  Para isso, você troca gemas vizinhas.  Para trocar duas gemas, clique em uma e depois na outra.  A troca só é possível se formar uma linha de três ou mais gemas iguais.  Quanto maior a linha, mais pontos você ganha.  Quando uma linha se forma, ela desaparece e novas gemas caem no lugar dela.  Às vezes isso forma mais linhas, que rendem pontos extras.<byte value="xd"/>
+        <translation>O objetivo do Glimmerix é formar, o mais rápido possível, sequências horizontais ou verticais de três ou mais gemas iguais.  Para isso, você troca gemas vizinhas.  Para trocar duas gemas, clique em uma e depois na outra.  A troca só é possível se formar uma sequência de três ou mais gemas iguais.  Quanto maior a sequência, mais pontos você ganha.  Quando uma sequência se forma, ela desaparece e novas gemas caem no lugar dela.  Às vezes isso forma mais sequências, que rendem pontos extras.<byte value="xd"/>
 <byte value="xd"/>
-Cada jogo dura só 90 segundos.  Enquanto você joga, a barra de bônus azul diminui, mas cada linha que você forma a aumenta um pouco.  Se você levar a barra azul até a borda direita do tabuleiro, ganha 300 pontos de bônus.  Boa sorte!</translation>
+Cada jogo dura só 90 segundos.  Enquanto você joga, a barra de bônus azul diminui, mas cada sequência que você forma a aumenta um pouco.  Se você levar a barra azul até a borda direita do tabuleiro, ganha 300 pontos de bônus.  Boa sorte!</translation>
     </message>
     <message>
         <source>About Glimmerix</source>
@@ -167,11 +167,11 @@ Escrito e desenhado pelos desenvolvedores do Glimmerix.</translation>
 Click OK to reset the board.</source>
         <translation>Não há mais jogadas possíveis.<byte value="xd"/>
 <byte value="xd"/>
-Clique em OK para distribuir um novo tabuleiro.</translation>
+Clique em OK para preencher o tabuleiro de novo.</translation>
     </message>
     <message>
         <source>Game Over</source>
-        <translation>Fim</translation>
+        <translation>Acabou</translation>
     </message>
     <message>
         <source>SCORE:</source>
@@ -190,7 +190,7 @@ Clique em OK para distribuir um novo tabuleiro.</translation>
     </message>
     <message>
         <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>As setas movem o cursor, Espaço ou Enter aperta a casa embaixo dele, Esc pausa o jogo.</translation>
+        <translation>As setas movem o cursor, Espaço ou Enter aperta a casa onde está o cursor, Esc pausa o jogo.</translation>
     </message>
     <message>
         <source>New board</source>
@@ -236,7 +236,7 @@ Clique em OK para distribuir um novo tabuleiro.</translation>
     <name>glimmerix::StatusRow</name>
     <message>
         <source>Score %1</source>
-        <translation>Pontos %1</translation>
+        <translation>Pontuação %1</translation>
     </message>
     <message>
         <source>Time %1</source>
@@ -276,7 +276,7 @@ Clique em OK para distribuir um novo tabuleiro.</translation>
     </message>
     <message>
         <source>Score: %1.</source>
-        <translation>Pontos: %1.</translation>
+        <translation>Pontuação: %1.</translation>
     </message>
 </context>
 <context>

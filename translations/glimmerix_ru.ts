@@ -32,7 +32,7 @@
     </message>
     <message>
         <source>Not beside the pick: %1 stays picked</source>
-        <translation>Не рядом с выбранной клеткой; выбранной остаётся %1</translation>
+        <translation>Не соседняя клетка: выбранным остаётся %1</translation>
     </message>
     <message>
         <source>No run: the gems stay</source>
@@ -170,7 +170,7 @@ Written and drawn by the Glimmerix developers.</source>
 Click OK to reset the board.</source>
         <translation>Возможных ходов больше нет.<byte value="xd"/>
 <byte value="xd"/>
-Нажмите OK, чтобы разложить новое поле.</translation>
+Нажмите OK, чтобы заново заполнить поле.</translation>
     </message>
     <message>
         <source>Game Over</source>
@@ -178,7 +178,7 @@ Click OK to reset the board.</source>
     </message>
     <message>
         <source>SCORE:</source>
-        <translation>ОЧКИ:</translation>
+        <translation>СЧЁТ:</translation>
     </message>
     <message>
         <source>TIME:</source>
@@ -193,7 +193,7 @@ Click OK to reset the board.</source>
     </message>
     <message>
         <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Стрелки двигают курсор, Пробел или Ввод нажимают клетку под ним, Esc ставит игру на паузу.</translation>
+        <translation>Стрелки двигают курсор, Пробел или Ввод нажимают на клетку, где стоит курсор, Esc ставит игру на паузу.</translation>
     </message>
     <message>
         <source>New board</source>
@@ -239,7 +239,7 @@ Click OK to reset the board.</source>
     <name>glimmerix::StatusRow</name>
     <message>
         <source>Score %1</source>
-        <translation>Очки %1</translation>
+        <translation>Счёт %1</translation>
     </message>
     <message>
         <source>Time %1</source>
@@ -258,7 +258,7 @@ Click OK to reset the board.</source>
     </message>
     <message>
         <source>Score:</source>
-        <translation>Очки:</translation>
+        <translation>Счёт:</translation>
     </message>
     <message>
         <source> Would you like to play again?</source>
@@ -279,7 +279,7 @@ Click OK to reset the board.</source>
     </message>
     <message>
         <source>Score: %1.</source>
-        <translation>Очки: %1.</translation>
+        <translation>Счёт: %1.</translation>
     </message>
 </context>
 <context>
