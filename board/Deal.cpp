@@ -27,6 +27,7 @@ void frmMain::Form_Load() {
   ScoringOn = false;  // the runs a deal happens to hold are free
   SettleBoard();
   ScoringOn = true;
+  ++Tally.GamesDealt;
 }
 
 void frmMain::DealGems() {

@@ -53,6 +53,7 @@ void frmMain::ResetBoard() {
   ScoringOn = false;
   SettleBoard();
   ScoringOn = true;
+  ++Tally.BoardsRedealt;
   toolkit_.SetTimelineEnabled(true);
 }
 

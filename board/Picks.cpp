@@ -12,7 +12,10 @@ void frmMain::lblColumn_Click(std::int16_t Column, std::int16_t Index) {
     Cells[cell].Frame = FrameLook::Picked;
     return;
   }
-  if (!AreNeighbours(Picked[1], cell)) return;  // the pick itself, or too far: ignored
+  if (!AreNeighbours(Picked[1], cell)) {  // the pick itself, or too far: ignored
+    if (cell != Picked[1]) ++Tally.ClicksTooFar;
+    return;
+  }
 
   Picked[2] = cell;
   Cells[cell].Frame = FrameLook::Plain;
@@ -21,11 +24,13 @@ void frmMain::lblColumn_Click(std::int16_t Column, std::int16_t Index) {
   if (MatchFound) MoveFound = true;
   if (MatchFound && !TestingMoves) {
     SavedPick = NoCell;
+    ++Tally.ExchangesMade;
     RunCascade();
   } else {
     SwapGems();  // undone before anything is painted
     Picked[1] = NoCell;
     SavedPick = NoCell;
+    if (!TestingMoves) ++Tally.ExchangesRefused;
   }
 }
 

@@ -35,6 +35,23 @@ struct Label {
   std::string Caption;
 };
 
+// What the game has done since the program started, counted where the rules do it.
+// The counts only grow: whoever wants to know what one event did compares them before
+// and after it. The moves check's trial exchanges count nothing.
+struct Tallies {
+  int GamesDealt = 0;
+  int BoardsRedealt = 0;     // dealt again after No More Moves
+  int ExchangesMade = 0;     // exchanges that made a run and stood
+  int ExchangesRefused = 0;  // exchanges taken back: no run
+  int ClicksTooFar = 0;      // a second click neither on the pick nor beside it
+  int GemsCleared = 0;       // removed for points
+  int PointsForGems = 0;
+  int BonusesPaid = 0;
+  int PointsForBonuses = 0;
+
+  friend bool operator==(const Tallies&, const Tallies&) = default;
+};
+
 struct Line {
   float X2 = 0;  // right end, twips; the left end is fixed
 };
@@ -93,6 +110,7 @@ class frmMain {
   bool TestingMoves = false;
   bool MoveFound = false;
   std::int16_t imgSwap = 0;  // the picture parked while two cells exchange theirs
+  Tallies Tally;
 
  private:
   void DealGems();
@@ -104,7 +122,8 @@ class frmMain {
   void TryPair(std::int16_t column, std::int16_t row, std::int16_t toColumn, std::int16_t toRow);
   void ResetBoard();
   void ScoreGem();
-  void AddToScore(std::int16_t points);
+  // The points the score actually took: it stops at MaxScore.
+  std::int16_t AddToScore(std::int16_t points);
   void EndGame();
   void ShowPausingBox(const std::string& prompt, const std::string& title);
 

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>BoardTableAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Spielfeld</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Die Pfeiltasten bewegen den Cursor, Leertaste oder Eingabetaste klickt das Feld unter dem Cursor an, Esc hält das Spiel an.</translation>
+    </message>
+</context>
+<context>
     <name>CellNames</name>
     <message>
         <source>Column %1, row %2</source>
@@ -18,6 +29,38 @@
     <message>
         <source>%1, picked</source>
         <translation>%1, ausgewählt</translation>
+    </message>
+    <message>
+        <source>no gem</source>
+        <translation>kein Edelstein</translation>
+    </message>
+    <message>
+        <source>yellow gem</source>
+        <translation>gelber Edelstein</translation>
+    </message>
+    <message>
+        <source>white gem</source>
+        <translation>weißer Edelstein</translation>
+    </message>
+    <message>
+        <source>red gem</source>
+        <translation>roter Edelstein</translation>
+    </message>
+    <message>
+        <source>purple gem</source>
+        <translation>violetter Edelstein</translation>
+    </message>
+    <message>
+        <source>light blue gem</source>
+        <translation>hellblauer Edelstein</translation>
+    </message>
+    <message>
+        <source>green gem</source>
+        <translation>grüner Edelstein</translation>
+    </message>
+    <message>
+        <source>orange gem</source>
+        <translation>orangefarbener Edelstein</translation>
     </message>
 </context>
 <context>
@@ -56,40 +99,13 @@
         <source>10 seconds left</source>
         <translation>Noch 10 Sekunden</translation>
     </message>
-</context>
-<context>
-    <name>Pictures</name>
     <message>
-        <source>no gem</source>
-        <translation>kein Edelstein</translation>
+        <source>New board</source>
+        <translation>Neues Spielfeld</translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gelber Edelstein</translation>
-    </message>
-    <message>
-        <source>white gem</source>
-        <translation>weißer Edelstein</translation>
-    </message>
-    <message>
-        <source>red gem</source>
-        <translation>roter Edelstein</translation>
-    </message>
-    <message>
-        <source>purple gem</source>
-        <translation>violetter Edelstein</translation>
-    </message>
-    <message>
-        <source>light blue gem</source>
-        <translation>hellblauer Edelstein</translation>
-    </message>
-    <message>
-        <source>green gem</source>
-        <translation>grüner Edelstein</translation>
-    </message>
-    <message>
-        <source>orange gem</source>
-        <translation>orangefarbener Edelstein</translation>
+        <source>New game: %1 seconds</source>
+        <translation>Neues Spiel: %1 Sekunden</translation>
     </message>
 </context>
 <context>
@@ -128,6 +144,21 @@ Siehe glimmerix(6).</translation>
     <message>
         <source>glimmerix: Qt says: %1</source>
         <translation>glimmerix: Qt meldet: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarAccessible</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Punktestand %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Zeit %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Bonusbalken</translation>
     </message>
 </context>
 <context>
@@ -184,21 +215,6 @@ Klicke auf OK, um das Spielfeld neu zu füllen.</translation>
     </message>
 </context>
 <context>
-    <name>glimmerix::BoardView</name>
-    <message>
-        <source>Board</source>
-        <translation>Spielfeld</translation>
-    </message>
-    <message>
-        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Die Pfeiltasten bewegen den Cursor, Leertaste oder Eingabetaste klickt das Feld unter dem Cursor an, Esc hält das Spiel an.</translation>
-    </message>
-    <message>
-        <source>New board</source>
-        <translation>Neues Spielfeld</translation>
-    </message>
-</context>
-<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -227,25 +243,6 @@ Klicke auf OK, um das Spielfeld neu zu füllen.</translation>
     <message>
         <source>About</source>
         <translation>Über</translation>
-    </message>
-    <message>
-        <source>New game: %1 seconds</source>
-        <translation>Neues Spiel: %1 Sekunden</translation>
-    </message>
-</context>
-<context>
-    <name>glimmerix::StatusRow</name>
-    <message>
-        <source>Score %1</source>
-        <translation>Punktestand %1</translation>
-    </message>
-    <message>
-        <source>Time %1</source>
-        <translation>Zeit %1</translation>
-    </message>
-    <message>
-        <source>Bonus bar</source>
-        <translation>Bonusbalken</translation>
     </message>
 </context>
 <context>

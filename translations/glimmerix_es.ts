@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>BoardTableAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Tablero</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Las flechas mueven el cursor, Espacio o Intro pulsan la casilla donde está el cursor, Esc pausa la partida.</translation>
+    </message>
+</context>
+<context>
     <name>CellNames</name>
     <message>
         <source>Column %1, row %2</source>
@@ -18,6 +29,38 @@
     <message>
         <source>%1, picked</source>
         <translation>%1, seleccionada</translation>
+    </message>
+    <message>
+        <source>no gem</source>
+        <translation>ninguna gema</translation>
+    </message>
+    <message>
+        <source>yellow gem</source>
+        <translation>gema amarilla</translation>
+    </message>
+    <message>
+        <source>white gem</source>
+        <translation>gema blanca</translation>
+    </message>
+    <message>
+        <source>red gem</source>
+        <translation>gema roja</translation>
+    </message>
+    <message>
+        <source>purple gem</source>
+        <translation>gema morada</translation>
+    </message>
+    <message>
+        <source>light blue gem</source>
+        <translation>gema celeste</translation>
+    </message>
+    <message>
+        <source>green gem</source>
+        <translation>gema verde</translation>
+    </message>
+    <message>
+        <source>orange gem</source>
+        <translation>gema naranja</translation>
     </message>
 </context>
 <context>
@@ -56,40 +99,13 @@
         <source>10 seconds left</source>
         <translation>Quedan 10 segundos</translation>
     </message>
-</context>
-<context>
-    <name>Pictures</name>
     <message>
-        <source>no gem</source>
-        <translation>ninguna gema</translation>
+        <source>New board</source>
+        <translation>Tablero nuevo</translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gema amarilla</translation>
-    </message>
-    <message>
-        <source>white gem</source>
-        <translation>gema blanca</translation>
-    </message>
-    <message>
-        <source>red gem</source>
-        <translation>gema roja</translation>
-    </message>
-    <message>
-        <source>purple gem</source>
-        <translation>gema morada</translation>
-    </message>
-    <message>
-        <source>light blue gem</source>
-        <translation>gema celeste</translation>
-    </message>
-    <message>
-        <source>green gem</source>
-        <translation>gema verde</translation>
-    </message>
-    <message>
-        <source>orange gem</source>
-        <translation>gema naranja</translation>
+        <source>New game: %1 seconds</source>
+        <translation>Nueva partida: %1 segundos</translation>
     </message>
 </context>
 <context>
@@ -127,6 +143,21 @@ cualquier programa Qt, como -platform NOMBRE, funcionan como siempre. Véase gli
     <message>
         <source>glimmerix: Qt says: %1</source>
         <translation>glimmerix: Qt dice: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarAccessible</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Puntuación %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Tiempo %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Barra de bonificación</translation>
     </message>
 </context>
 <context>
@@ -183,21 +214,6 @@ Haz clic en Aceptar para llenar de nuevo el tablero.</translation>
     </message>
 </context>
 <context>
-    <name>glimmerix::BoardView</name>
-    <message>
-        <source>Board</source>
-        <translation>Tablero</translation>
-    </message>
-    <message>
-        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Las flechas mueven el cursor, Espacio o Intro pulsan la casilla donde está el cursor, Esc pausa la partida.</translation>
-    </message>
-    <message>
-        <source>New board</source>
-        <translation>Tablero nuevo</translation>
-    </message>
-</context>
-<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -226,25 +242,6 @@ Haz clic en Aceptar para llenar de nuevo el tablero.</translation>
     <message>
         <source>About</source>
         <translation>Acerca de</translation>
-    </message>
-    <message>
-        <source>New game: %1 seconds</source>
-        <translation>Nueva partida: %1 segundos</translation>
-    </message>
-</context>
-<context>
-    <name>glimmerix::StatusRow</name>
-    <message>
-        <source>Score %1</source>
-        <translation>Puntuación %1</translation>
-    </message>
-    <message>
-        <source>Time %1</source>
-        <translation>Tiempo %1</translation>
-    </message>
-    <message>
-        <source>Bonus bar</source>
-        <translation>Barra de bonificación</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>BoardTableAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Plateau</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Les flèches déplacent le curseur, Espace ou Entrée appuie sur la case où se trouve le curseur, Échap met en pause.</translation>
+    </message>
+</context>
+<context>
     <name>CellNames</name>
     <message>
         <source>Column %1, row %2</source>
@@ -18,6 +29,38 @@
     <message>
         <source>%1, picked</source>
         <translation>%1, sélectionnée</translation>
+    </message>
+    <message>
+        <source>no gem</source>
+        <translation>aucune gemme</translation>
+    </message>
+    <message>
+        <source>yellow gem</source>
+        <translation>gemme jaune</translation>
+    </message>
+    <message>
+        <source>white gem</source>
+        <translation>gemme blanche</translation>
+    </message>
+    <message>
+        <source>red gem</source>
+        <translation>gemme rouge</translation>
+    </message>
+    <message>
+        <source>purple gem</source>
+        <translation>gemme violette</translation>
+    </message>
+    <message>
+        <source>light blue gem</source>
+        <translation>gemme bleu clair</translation>
+    </message>
+    <message>
+        <source>green gem</source>
+        <translation>gemme verte</translation>
+    </message>
+    <message>
+        <source>orange gem</source>
+        <translation>gemme orange</translation>
     </message>
 </context>
 <context>
@@ -56,40 +99,13 @@
         <source>10 seconds left</source>
         <translation>Plus que 10 secondes</translation>
     </message>
-</context>
-<context>
-    <name>Pictures</name>
     <message>
-        <source>no gem</source>
-        <translation>aucune gemme</translation>
+        <source>New board</source>
+        <translation>Nouveau plateau</translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gemme jaune</translation>
-    </message>
-    <message>
-        <source>white gem</source>
-        <translation>gemme blanche</translation>
-    </message>
-    <message>
-        <source>red gem</source>
-        <translation>gemme rouge</translation>
-    </message>
-    <message>
-        <source>purple gem</source>
-        <translation>gemme violette</translation>
-    </message>
-    <message>
-        <source>light blue gem</source>
-        <translation>gemme bleu clair</translation>
-    </message>
-    <message>
-        <source>green gem</source>
-        <translation>gemme verte</translation>
-    </message>
-    <message>
-        <source>orange gem</source>
-        <translation>gemme orange</translation>
+        <source>New game: %1 seconds</source>
+        <translation>Nouvelle partie : %1 secondes</translation>
     </message>
 </context>
 <context>
@@ -127,6 +143,21 @@ de tout programme Qt, comme -platform NOM, fonctionnent comme d&apos;habitude. V
     <message>
         <source>glimmerix: Qt says: %1</source>
         <translation>glimmerix : Qt indique : %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarAccessible</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Score : %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Temps : %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Barre de bonus</translation>
     </message>
 </context>
 <context>
@@ -183,21 +214,6 @@ Cliquez sur OK pour remplir à nouveau le plateau.</translation>
     </message>
 </context>
 <context>
-    <name>glimmerix::BoardView</name>
-    <message>
-        <source>Board</source>
-        <translation>Plateau</translation>
-    </message>
-    <message>
-        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Les flèches déplacent le curseur, Espace ou Entrée appuie sur la case où se trouve le curseur, Échap met en pause.</translation>
-    </message>
-    <message>
-        <source>New board</source>
-        <translation>Nouveau plateau</translation>
-    </message>
-</context>
-<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -226,25 +242,6 @@ Cliquez sur OK pour remplir à nouveau le plateau.</translation>
     <message>
         <source>About</source>
         <translation>À propos</translation>
-    </message>
-    <message>
-        <source>New game: %1 seconds</source>
-        <translation>Nouvelle partie : %1 secondes</translation>
-    </message>
-</context>
-<context>
-    <name>glimmerix::StatusRow</name>
-    <message>
-        <source>Score %1</source>
-        <translation>Score : %1</translation>
-    </message>
-    <message>
-        <source>Time %1</source>
-        <translation>Temps : %1</translation>
-    </message>
-    <message>
-        <source>Bonus bar</source>
-        <translation>Barre de bonus</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>BoardTableAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Griglia</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Le frecce spostano il cursore, Spazio o Invio premono la casella su cui si trova il cursore, Esc mette in pausa.</translation>
+    </message>
+</context>
+<context>
     <name>CellNames</name>
     <message>
         <source>Column %1, row %2</source>
@@ -18,6 +29,38 @@
     <message>
         <source>%1, picked</source>
         <translation>%1, selezionata</translation>
+    </message>
+    <message>
+        <source>no gem</source>
+        <translation>nessuna gemma</translation>
+    </message>
+    <message>
+        <source>yellow gem</source>
+        <translation>gemma gialla</translation>
+    </message>
+    <message>
+        <source>white gem</source>
+        <translation>gemma bianca</translation>
+    </message>
+    <message>
+        <source>red gem</source>
+        <translation>gemma rossa</translation>
+    </message>
+    <message>
+        <source>purple gem</source>
+        <translation>gemma viola</translation>
+    </message>
+    <message>
+        <source>light blue gem</source>
+        <translation>gemma azzurra</translation>
+    </message>
+    <message>
+        <source>green gem</source>
+        <translation>gemma verde</translation>
+    </message>
+    <message>
+        <source>orange gem</source>
+        <translation>gemma arancione</translation>
     </message>
 </context>
 <context>
@@ -56,40 +99,13 @@
         <source>10 seconds left</source>
         <translation>Mancano 10 secondi</translation>
     </message>
-</context>
-<context>
-    <name>Pictures</name>
     <message>
-        <source>no gem</source>
-        <translation>nessuna gemma</translation>
+        <source>New board</source>
+        <translation>Nuova griglia</translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gemma gialla</translation>
-    </message>
-    <message>
-        <source>white gem</source>
-        <translation>gemma bianca</translation>
-    </message>
-    <message>
-        <source>red gem</source>
-        <translation>gemma rossa</translation>
-    </message>
-    <message>
-        <source>purple gem</source>
-        <translation>gemma viola</translation>
-    </message>
-    <message>
-        <source>light blue gem</source>
-        <translation>gemma azzurra</translation>
-    </message>
-    <message>
-        <source>green gem</source>
-        <translation>gemma verde</translation>
-    </message>
-    <message>
-        <source>orange gem</source>
-        <translation>gemma arancione</translation>
+        <source>New game: %1 seconds</source>
+        <translation>Nuova partita: %1 secondi</translation>
     </message>
 </context>
 <context>
@@ -127,6 +143,21 @@ programma Qt, come -platform NOME, funzionano come sempre. Vedi glimmerix(6).</t
     <message>
         <source>glimmerix: Qt says: %1</source>
         <translation>glimmerix: Qt dice: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarAccessible</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Punteggio %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Tempo %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Barra bonus</translation>
     </message>
 </context>
 <context>
@@ -183,21 +214,6 @@ Fai clic su OK per riempire di nuovo la griglia.</translation>
     </message>
 </context>
 <context>
-    <name>glimmerix::BoardView</name>
-    <message>
-        <source>Board</source>
-        <translation>Griglia</translation>
-    </message>
-    <message>
-        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Le frecce spostano il cursore, Spazio o Invio premono la casella su cui si trova il cursore, Esc mette in pausa.</translation>
-    </message>
-    <message>
-        <source>New board</source>
-        <translation>Nuova griglia</translation>
-    </message>
-</context>
-<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -226,25 +242,6 @@ Fai clic su OK per riempire di nuovo la griglia.</translation>
     <message>
         <source>About</source>
         <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>New game: %1 seconds</source>
-        <translation>Nuova partita: %1 secondi</translation>
-    </message>
-</context>
-<context>
-    <name>glimmerix::StatusRow</name>
-    <message>
-        <source>Score %1</source>
-        <translation>Punteggio %1</translation>
-    </message>
-    <message>
-        <source>Time %1</source>
-        <translation>Tempo %1</translation>
-    </message>
-    <message>
-        <source>Bonus bar</source>
-        <translation>Barra bonus</translation>
     </message>
 </context>
 <context>

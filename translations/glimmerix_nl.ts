@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>BoardTableAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Speelveld</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>De pijltjestoetsen verplaatsen de cursor, Spatie of Enter drukt op het vak waarop de cursor staat, Esc pauzeert.</translation>
+    </message>
+</context>
+<context>
     <name>CellNames</name>
     <message>
         <source>Column %1, row %2</source>
@@ -18,6 +29,38 @@
     <message>
         <source>%1, picked</source>
         <translation>%1, geselecteerd</translation>
+    </message>
+    <message>
+        <source>no gem</source>
+        <translation>geen edelsteen</translation>
+    </message>
+    <message>
+        <source>yellow gem</source>
+        <translation>gele edelsteen</translation>
+    </message>
+    <message>
+        <source>white gem</source>
+        <translation>witte edelsteen</translation>
+    </message>
+    <message>
+        <source>red gem</source>
+        <translation>rode edelsteen</translation>
+    </message>
+    <message>
+        <source>purple gem</source>
+        <translation>paarse edelsteen</translation>
+    </message>
+    <message>
+        <source>light blue gem</source>
+        <translation>lichtblauwe edelsteen</translation>
+    </message>
+    <message>
+        <source>green gem</source>
+        <translation>groene edelsteen</translation>
+    </message>
+    <message>
+        <source>orange gem</source>
+        <translation>oranje edelsteen</translation>
     </message>
 </context>
 <context>
@@ -56,40 +99,13 @@
         <source>10 seconds left</source>
         <translation>Nog 10 seconden</translation>
     </message>
-</context>
-<context>
-    <name>Pictures</name>
     <message>
-        <source>no gem</source>
-        <translation>geen edelsteen</translation>
+        <source>New board</source>
+        <translation>Nieuw speelveld</translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gele edelsteen</translation>
-    </message>
-    <message>
-        <source>white gem</source>
-        <translation>witte edelsteen</translation>
-    </message>
-    <message>
-        <source>red gem</source>
-        <translation>rode edelsteen</translation>
-    </message>
-    <message>
-        <source>purple gem</source>
-        <translation>paarse edelsteen</translation>
-    </message>
-    <message>
-        <source>light blue gem</source>
-        <translation>lichtblauwe edelsteen</translation>
-    </message>
-    <message>
-        <source>green gem</source>
-        <translation>groene edelsteen</translation>
-    </message>
-    <message>
-        <source>orange gem</source>
-        <translation>oranje edelsteen</translation>
+        <source>New game: %1 seconds</source>
+        <translation>Nieuw spel: %1 seconden</translation>
     </message>
 </context>
 <context>
@@ -127,6 +143,21 @@ van elk Qt-programma, zoals -platform NAAM, werken zoals altijd. Zie glimmerix(6
     <message>
         <source>glimmerix: Qt says: %1</source>
         <translation>glimmerix: Qt meldt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarAccessible</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Totaal %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Tijd %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Bonusbalk</translation>
     </message>
 </context>
 <context>
@@ -183,21 +214,6 @@ Klik op OK om het speelveld opnieuw te vullen.</translation>
     </message>
 </context>
 <context>
-    <name>glimmerix::BoardView</name>
-    <message>
-        <source>Board</source>
-        <translation>Speelveld</translation>
-    </message>
-    <message>
-        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>De pijltjestoetsen verplaatsen de cursor, Spatie of Enter drukt op het vak waarop de cursor staat, Esc pauzeert.</translation>
-    </message>
-    <message>
-        <source>New board</source>
-        <translation>Nieuw speelveld</translation>
-    </message>
-</context>
-<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -226,25 +242,6 @@ Klik op OK om het speelveld opnieuw te vullen.</translation>
     <message>
         <source>About</source>
         <translation>Over</translation>
-    </message>
-    <message>
-        <source>New game: %1 seconds</source>
-        <translation>Nieuw spel: %1 seconden</translation>
-    </message>
-</context>
-<context>
-    <name>glimmerix::StatusRow</name>
-    <message>
-        <source>Score %1</source>
-        <translation>Totaal %1</translation>
-    </message>
-    <message>
-        <source>Time %1</source>
-        <translation>Tijd %1</translation>
-    </message>
-    <message>
-        <source>Bonus bar</source>
-        <translation>Bonusbalk</translation>
     </message>
 </context>
 <context>

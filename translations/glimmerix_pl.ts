@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>BoardTableAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Plansza</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Strzałki przesuwają kursor, Spacja lub Enter naciska pole, na którym stoi kursor, Esc wstrzymuje grę.</translation>
+    </message>
+</context>
+<context>
     <name>CellNames</name>
     <message>
         <source>Column %1, row %2</source>
@@ -18,6 +29,38 @@
     <message>
         <source>%1, picked</source>
         <translation>%1, zaznaczony</translation>
+    </message>
+    <message>
+        <source>no gem</source>
+        <translation>brak klejnotu</translation>
+    </message>
+    <message>
+        <source>yellow gem</source>
+        <translation>żółty klejnot</translation>
+    </message>
+    <message>
+        <source>white gem</source>
+        <translation>biały klejnot</translation>
+    </message>
+    <message>
+        <source>red gem</source>
+        <translation>czerwony klejnot</translation>
+    </message>
+    <message>
+        <source>purple gem</source>
+        <translation>fioletowy klejnot</translation>
+    </message>
+    <message>
+        <source>light blue gem</source>
+        <translation>jasnoniebieski klejnot</translation>
+    </message>
+    <message>
+        <source>green gem</source>
+        <translation>zielony klejnot</translation>
+    </message>
+    <message>
+        <source>orange gem</source>
+        <translation>pomarańczowy klejnot</translation>
     </message>
 </context>
 <context>
@@ -58,40 +101,13 @@
         <source>10 seconds left</source>
         <translation>Zostało 10 sekund</translation>
     </message>
-</context>
-<context>
-    <name>Pictures</name>
     <message>
-        <source>no gem</source>
-        <translation>brak klejnotu</translation>
+        <source>New board</source>
+        <translation>Nowa plansza</translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>żółty klejnot</translation>
-    </message>
-    <message>
-        <source>white gem</source>
-        <translation>biały klejnot</translation>
-    </message>
-    <message>
-        <source>red gem</source>
-        <translation>czerwony klejnot</translation>
-    </message>
-    <message>
-        <source>purple gem</source>
-        <translation>fioletowy klejnot</translation>
-    </message>
-    <message>
-        <source>light blue gem</source>
-        <translation>jasnoniebieski klejnot</translation>
-    </message>
-    <message>
-        <source>green gem</source>
-        <translation>zielony klejnot</translation>
-    </message>
-    <message>
-        <source>orange gem</source>
-        <translation>pomarańczowy klejnot</translation>
+        <source>New game: %1 seconds</source>
+        <translation>Nowa gra: %1 sekund</translation>
     </message>
 </context>
 <context>
@@ -129,6 +145,21 @@ Qt, takie jak -platform NAZWA, działają jak zwykle. Zobacz glimmerix(6).</tran
     <message>
         <source>glimmerix: Qt says: %1</source>
         <translation>glimmerix: Qt zgłasza: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarAccessible</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Wynik %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Czas %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Pasek premii</translation>
     </message>
 </context>
 <context>
@@ -185,21 +216,6 @@ Kliknij OK, aby ponownie wypełnić planszę.</translation>
     </message>
 </context>
 <context>
-    <name>glimmerix::BoardView</name>
-    <message>
-        <source>Board</source>
-        <translation>Plansza</translation>
-    </message>
-    <message>
-        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Strzałki przesuwają kursor, Spacja lub Enter naciska pole, na którym stoi kursor, Esc wstrzymuje grę.</translation>
-    </message>
-    <message>
-        <source>New board</source>
-        <translation>Nowa plansza</translation>
-    </message>
-</context>
-<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -228,25 +244,6 @@ Kliknij OK, aby ponownie wypełnić planszę.</translation>
     <message>
         <source>About</source>
         <translation>O grze</translation>
-    </message>
-    <message>
-        <source>New game: %1 seconds</source>
-        <translation>Nowa gra: %1 sekund</translation>
-    </message>
-</context>
-<context>
-    <name>glimmerix::StatusRow</name>
-    <message>
-        <source>Score %1</source>
-        <translation>Wynik %1</translation>
-    </message>
-    <message>
-        <source>Time %1</source>
-        <translation>Czas %1</translation>
-    </message>
-    <message>
-        <source>Bonus bar</source>
-        <translation>Pasek premii</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>BoardTableAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Tabuleiro</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>As setas movem o cursor, Espaço ou Enter aperta a casa onde está o cursor, Esc pausa o jogo.</translation>
+    </message>
+</context>
+<context>
     <name>CellNames</name>
     <message>
         <source>Column %1, row %2</source>
@@ -18,6 +29,38 @@
     <message>
         <source>%1, picked</source>
         <translation>%1, selecionada</translation>
+    </message>
+    <message>
+        <source>no gem</source>
+        <translation>nenhuma gema</translation>
+    </message>
+    <message>
+        <source>yellow gem</source>
+        <translation>gema amarela</translation>
+    </message>
+    <message>
+        <source>white gem</source>
+        <translation>gema branca</translation>
+    </message>
+    <message>
+        <source>red gem</source>
+        <translation>gema vermelha</translation>
+    </message>
+    <message>
+        <source>purple gem</source>
+        <translation>gema roxa</translation>
+    </message>
+    <message>
+        <source>light blue gem</source>
+        <translation>gema azul-clara</translation>
+    </message>
+    <message>
+        <source>green gem</source>
+        <translation>gema verde</translation>
+    </message>
+    <message>
+        <source>orange gem</source>
+        <translation>gema laranja</translation>
     </message>
 </context>
 <context>
@@ -56,40 +99,13 @@
         <source>10 seconds left</source>
         <translation>Faltam 10 segundos</translation>
     </message>
-</context>
-<context>
-    <name>Pictures</name>
     <message>
-        <source>no gem</source>
-        <translation>nenhuma gema</translation>
+        <source>New board</source>
+        <translation>Novo tabuleiro</translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gema amarela</translation>
-    </message>
-    <message>
-        <source>white gem</source>
-        <translation>gema branca</translation>
-    </message>
-    <message>
-        <source>red gem</source>
-        <translation>gema vermelha</translation>
-    </message>
-    <message>
-        <source>purple gem</source>
-        <translation>gema roxa</translation>
-    </message>
-    <message>
-        <source>light blue gem</source>
-        <translation>gema azul-clara</translation>
-    </message>
-    <message>
-        <source>green gem</source>
-        <translation>gema verde</translation>
-    </message>
-    <message>
-        <source>orange gem</source>
-        <translation>gema laranja</translation>
+        <source>New game: %1 seconds</source>
+        <translation>Novo jogo: %1 segundos</translation>
     </message>
 </context>
 <context>
@@ -127,6 +143,21 @@ programa Qt, como -platform NOME, funcionam como sempre. Veja glimmerix(6).</tra
     <message>
         <source>glimmerix: Qt says: %1</source>
         <translation>glimmerix: o Qt diz: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarAccessible</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Pontuação %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Tempo %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Barra de bônus</translation>
     </message>
 </context>
 <context>
@@ -183,21 +214,6 @@ Clique em OK para preencher o tabuleiro de novo.</translation>
     </message>
 </context>
 <context>
-    <name>glimmerix::BoardView</name>
-    <message>
-        <source>Board</source>
-        <translation>Tabuleiro</translation>
-    </message>
-    <message>
-        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>As setas movem o cursor, Espaço ou Enter aperta a casa onde está o cursor, Esc pausa o jogo.</translation>
-    </message>
-    <message>
-        <source>New board</source>
-        <translation>Novo tabuleiro</translation>
-    </message>
-</context>
-<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -226,25 +242,6 @@ Clique em OK para preencher o tabuleiro de novo.</translation>
     <message>
         <source>About</source>
         <translation>Sobre</translation>
-    </message>
-    <message>
-        <source>New game: %1 seconds</source>
-        <translation>Novo jogo: %1 segundos</translation>
-    </message>
-</context>
-<context>
-    <name>glimmerix::StatusRow</name>
-    <message>
-        <source>Score %1</source>
-        <translation>Pontuação %1</translation>
-    </message>
-    <message>
-        <source>Time %1</source>
-        <translation>Tempo %1</translation>
-    </message>
-    <message>
-        <source>Bonus bar</source>
-        <translation>Barra de bônus</translation>
     </message>
 </context>
 <context>

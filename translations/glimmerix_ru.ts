@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>BoardTableAccessible</name>
+    <message>
+        <source>Board</source>
+        <translation>Поле</translation>
+    </message>
+    <message>
+        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
+        <translation>Стрелки двигают курсор, Пробел или Ввод нажимают на клетку, где стоит курсор, Esc ставит игру на паузу.</translation>
+    </message>
+</context>
+<context>
     <name>CellNames</name>
     <message>
         <source>Column %1, row %2</source>
@@ -18,6 +29,38 @@
     <message>
         <source>%1, picked</source>
         <translation>%1, выбран</translation>
+    </message>
+    <message>
+        <source>no gem</source>
+        <translation>нет самоцвета</translation>
+    </message>
+    <message>
+        <source>yellow gem</source>
+        <translation>жёлтый самоцвет</translation>
+    </message>
+    <message>
+        <source>white gem</source>
+        <translation>белый самоцвет</translation>
+    </message>
+    <message>
+        <source>red gem</source>
+        <translation>красный самоцвет</translation>
+    </message>
+    <message>
+        <source>purple gem</source>
+        <translation>фиолетовый самоцвет</translation>
+    </message>
+    <message>
+        <source>light blue gem</source>
+        <translation>голубой самоцвет</translation>
+    </message>
+    <message>
+        <source>green gem</source>
+        <translation>зелёный самоцвет</translation>
+    </message>
+    <message>
+        <source>orange gem</source>
+        <translation>оранжевый самоцвет</translation>
     </message>
 </context>
 <context>
@@ -58,40 +101,13 @@
         <source>10 seconds left</source>
         <translation>Осталось 10 секунд</translation>
     </message>
-</context>
-<context>
-    <name>Pictures</name>
     <message>
-        <source>no gem</source>
-        <translation>нет самоцвета</translation>
+        <source>New board</source>
+        <translation>Новое поле</translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>жёлтый самоцвет</translation>
-    </message>
-    <message>
-        <source>white gem</source>
-        <translation>белый самоцвет</translation>
-    </message>
-    <message>
-        <source>red gem</source>
-        <translation>красный самоцвет</translation>
-    </message>
-    <message>
-        <source>purple gem</source>
-        <translation>фиолетовый самоцвет</translation>
-    </message>
-    <message>
-        <source>light blue gem</source>
-        <translation>голубой самоцвет</translation>
-    </message>
-    <message>
-        <source>green gem</source>
-        <translation>зелёный самоцвет</translation>
-    </message>
-    <message>
-        <source>orange gem</source>
-        <translation>оранжевый самоцвет</translation>
+        <source>New game: %1 seconds</source>
+        <translation>Новая игра: %1 секунд</translation>
     </message>
 </context>
 <context>
@@ -130,6 +146,21 @@ program takes, such as -platform NAME, work as usual. See glimmerix(6).</source>
     <message>
         <source>glimmerix: Qt says: %1</source>
         <translation>glimmerix: Qt сообщает: %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarAccessible</name>
+    <message>
+        <source>Score %1</source>
+        <translation>Счёт %1</translation>
+    </message>
+    <message>
+        <source>Time %1</source>
+        <translation>Время %1</translation>
+    </message>
+    <message>
+        <source>Bonus bar</source>
+        <translation>Бонусная полоса</translation>
     </message>
 </context>
 <context>
@@ -186,21 +217,6 @@ Click OK to reset the board.</source>
     </message>
 </context>
 <context>
-    <name>glimmerix::BoardView</name>
-    <message>
-        <source>Board</source>
-        <translation>Поле</translation>
-    </message>
-    <message>
-        <source>Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.</source>
-        <translation>Стрелки двигают курсор, Пробел или Ввод нажимают на клетку, где стоит курсор, Esc ставит игру на паузу.</translation>
-    </message>
-    <message>
-        <source>New board</source>
-        <translation>Новое поле</translation>
-    </message>
-</context>
-<context>
     <name>glimmerix::MainWindow</name>
     <message>
         <source>&amp;File</source>
@@ -229,25 +245,6 @@ Click OK to reset the board.</source>
     <message>
         <source>About</source>
         <translation>Об игре</translation>
-    </message>
-    <message>
-        <source>New game: %1 seconds</source>
-        <translation>Новая игра: %1 секунд</translation>
-    </message>
-</context>
-<context>
-    <name>glimmerix::StatusRow</name>
-    <message>
-        <source>Score %1</source>
-        <translation>Счёт %1</translation>
-    </message>
-    <message>
-        <source>Time %1</source>
-        <translation>Время %1</translation>
-    </message>
-    <message>
-        <source>Bonus bar</source>
-        <translation>Бонусная полоса</translation>
     </message>
 </context>
 <context>

@@ -1,11 +1,10 @@
 #include <QApplication>
 
-#include "ui/Pictures.h"
-#include "ui/QtToolkit.h"
-#include "ui/StartUp.h"
-#include "ui/Translations.h"
-#include "ui/WindowLook.h"
-#include "ui/frmSplash.h"
+#include "ui/access/Accessibility.h"
+#include "ui/app/StartUp.h"
+#include "ui/app/Translations.h"
+#include "ui/look/Pictures.h"
+#include "ui/toolkit/QtToolkit.h"
 
 int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Glimmerix"));
@@ -14,6 +13,7 @@ int main(int argc, char* argv[]) {
   glimmerix::PreferX11(argc, argv);
   const auto app = glimmerix::OpenDisplay(argc, argv);
   glimmerix::InstallTranslations();
+  glimmerix::InstallAccessibility();
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Glimmerix"));
   QApplication::setWindowIcon(glimmerix::WindowIcon());
   // Between the welcome window and the game window none is open; the game alone
@@ -21,8 +21,6 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   glimmerix::QtToolkit toolkit;
-  auto* splash = new glimmerix::frmSplash(toolkit);  // deletes itself after PLAY
-  glimmerix::CentreOnScreen(*splash);
-  splash->show();
+  toolkit.ShowWelcome();
   return QApplication::exec();
 }

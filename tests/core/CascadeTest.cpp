@@ -81,6 +81,7 @@ struct Cascade {
   const char* settled;
   int score;
   float bar;
+  Tallies counted;  // from the exchange, or the deal, on
 };
 
 // What the player sees, yield by yield: the deal's board once; then in every wave the
@@ -98,7 +99,8 @@ TEST_F(CascadeTest, EachYieldShowsTheNextStepOfEveryWave) {
                   "123...34 34141212 12323434 34141212 12323234 34123412 12341234 34123412"}},
        .settled = "12367634 34141212 12323434 34141212 12323234 34123412 12341234 34123412",
        .score = 30,
-       .bar = 4635},
+       .bar = 4635,
+       .counted = {.ExchangesMade = 1, .GemsCleared = 3, .PointsForGems = 30}},
       {.board = {"12341234", "34123412", "12341234", "34123415", "12341235", "34123452", "12341234",
                  "34123412"},
        .first = 53,  // G5 with H5: a run down column H, the gems above fall three rows
@@ -109,7 +111,8 @@ TEST_F(CascadeTest, EachYieldShowsTheNextStepOfEveryWave) {
                   "1234123. 3412341. 1234123. 34123414 12341232 34123424 12341234 34123412"}},
        .settled = "12341236 34123417 12341236 34123414 12341232 34123424 12341234 34123412",
        .score = 30,
-       .bar = 4635},
+       .bar = 4635,
+       .counted = {.ExchangesMade = 1, .GemsCleared = 3, .PointsForGems = 30}},
       {.board = {"12341234", "34123412", "12241234", "54123412", "52341234", "35123412", "12341234",
                  "34123412"},
        .first = 13,  // B5 with A5: a run down column A; its refill lines up row 2
@@ -123,7 +126,12 @@ TEST_F(CascadeTest, EachYieldShowsTheNextStepOfEveryWave) {
                   "...41234 62323412 74141234 14123412 32341234 13123412 12341234 34123412"}},
        .settled = "56541234 62323412 74141234 14123412 32341234 13123412 12341234 34123412",
        .score = 360,  // the sixth gem, the last of the second run, pays the bonus
-       .bar = 2400},
+       .bar = 2400,
+       .counted = {.ExchangesMade = 1,
+                   .GemsCleared = 6,
+                   .PointsForGems = 60,
+                   .BonusesPaid = 1,
+                   .PointsForBonuses = 300}},
       {.board = {"12341235", "34123415", "12341235", "34123415", "12366635", "34123415", "12341235",
                  "34123415"},
        .first = NoCell,  // dealt with all of column H and a run across row 4: no points
@@ -134,7 +142,8 @@ TEST_F(CascadeTest, EachYieldShowsTheNextStepOfEveryWave) {
                   "123...3. 3414121. 1232343. 3414121. 1232343. 3412341. 1234123. 3412341."}},
        .settled = "12367631 34141213 12323431 34141213 12323432 34123414 12341232 34123414",
        .score = 0,
-       .bar = 4485},
+       .bar = 4485,
+       .counted = {.GamesDealt = 1}},
   };
   for (const Cascade& cascade : cascades) {
     SCOPED_TRACE(Show(cascade.board));
@@ -148,6 +157,7 @@ TEST_F(CascadeTest, EachYieldShowsTheNextStepOfEveryWave) {
     for (const auto& [marked, gone, fallen] : cascade.waves) {
       expected.insert(expected.end(), {marked, gone, gone, fallen, fallen});
     }
+    game.Tally = {};
     std::vector<std::string> painted;
     toolkit.onEveryYield = [&] { painted.push_back(Flat(game.Cells)); };
     random.kinds.insert(random.kinds.end(), cascade.refills.begin(), cascade.refills.end());
@@ -163,6 +173,7 @@ TEST_F(CascadeTest, EachYieldShowsTheNextStepOfEveryWave) {
     EXPECT_EQ(game.Score, cascade.score);
     EXPECT_EQ(game.lblscore.Caption, std::to_string(cascade.score));
     EXPECT_EQ(game.linTime.X2, cascade.bar);
+    EXPECT_EQ(game.Tally, cascade.counted);
     EXPECT_TRUE(toolkit.boxes.empty());
     EXPECT_EQ(game.Picked[1], NoCell);
     EXPECT_EQ(game.SavedPick, NoCell);

@@ -82,6 +82,7 @@ TEST_F(CommandsTest, NewGameDealsAtOnceWithoutAQuestion) {
   EXPECT_EQ(game.lblDisplayTime.Caption, "90.0");
   EXPECT_EQ(game.linTime.X2, 4485.0f);
   EXPECT_EQ(Show(game.Cells), Show(FirstPairMove));
+  EXPECT_EQ(game.Tally.GamesDealt, 2);
 }
 
 TEST_F(CommandsTest, ExitAndClosingEndTheProgram) {

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "board/RandomSource.h"
-#include "game/frmMain.h"
 #include "game/Toolkit.h"
+#include "game/frmMain.h"
 
 namespace glimmerix::testing {
 

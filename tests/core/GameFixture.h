@@ -45,6 +45,19 @@ struct GameState {
   }
 };
 
+}  // namespace glimmerix::testing
+
+namespace glimmerix {
+inline void PrintTo(const Tallies& t, std::ostream* os) {
+  *os << "dealt " << t.GamesDealt << ", redealt " << t.BoardsRedealt << ", exchanges "
+      << t.ExchangesMade << " made " << t.ExchangesRefused << " refused, too far " << t.ClicksTooFar
+      << ", gems " << t.GemsCleared << " for " << t.PointsForGems << ", bonuses " << t.BonusesPaid
+      << " for " << t.PointsForBonuses;
+}
+}  // namespace glimmerix
+
+namespace glimmerix::testing {
+
 struct GameTest : ::testing::Test {
   FakeToolkit toolkit;
   ScriptedRandom random;

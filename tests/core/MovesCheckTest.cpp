@@ -30,8 +30,10 @@ TEST_F(MovesCheckTest, FindsTheOnlyMoveWhereverItLiesAndForgetsItByTheNextCheck)
     for (int cell : fives) game.Cells[cell].Kind = 5;
     ASSERT_EQ(Moves(game.Cells), (std::vector{move}));
     const Board before = game.Cells;
+    const Tallies counted = game.Tally;
     game.CheckForMoves();
     EXPECT_EQ(game.Cells, before) << move.first << "-" << move.second;
+    EXPECT_EQ(game.Tally, counted) << "the trial exchanges count nothing";
     EXPECT_EQ(
         State(),
         (GameState{0, "0", 90.0, "90.0", 4485, {NoCell, 62, NoCell}, true, false, true, true}));
@@ -42,6 +44,7 @@ TEST_F(MovesCheckTest, FindsTheOnlyMoveWhereverItLiesAndForgetsItByTheNextCheck)
     random.kinds = KindsOf(Stuck);
     game.CheckForMoves();
     EXPECT_EQ(toolkit.boxes.size(), 1u);
+    EXPECT_EQ(game.Tally.BoardsRedealt, counted.BoardsRedealt + 1);
     toolkit.boxes.clear();
   }
   EXPECT_EQ(toolkit.yields, 0);
@@ -84,6 +87,7 @@ TEST_F(MovesCheckTest, ARedealtBoardSettlesWithoutScoring) {
   game.CheckForMoves();
   EXPECT_EQ(game.Score, 100);
   EXPECT_EQ(game.lblscore.Caption, "100");
+  EXPECT_EQ(game.Tally, (Tallies{.GamesDealt = 1, .BoardsRedealt = 1})) << "its run is free";
   EXPECT_TRUE(AllShownAndUntagged());
   EXPECT_FALSE(HoldsRun());
   EXPECT_TRUE(game.ScoringOn);

@@ -29,6 +29,7 @@ TEST_F(PicksTest, AFirstClickPicksAndTheGemClickTakesItBack) {
   EXPECT_EQ(RedFrames(), 0);
   game.imgrock_Click(10);  // no pick: nothing
   EXPECT_EQ(game.Picked[1], NoCell);
+  EXPECT_EQ(game.Tally, Tallies{.GamesDealt = 1}) << "no click on the pick is too far";
 }
 
 TEST_F(PicksTest, ClicksBeyondTheNeighboursAreIgnored) {
@@ -45,6 +46,7 @@ TEST_F(PicksTest, ClicksBeyondTheNeighboursAreIgnored) {
   }
   EXPECT_EQ(Show(game.Cells), Show(Stuck));
   EXPECT_EQ(toolkit.yields, 0);
+  EXPECT_EQ(game.Tally, (Tallies{.GamesDealt = 1, .ClicksTooFar = 15}));
 }
 
 TEST_F(PicksTest, AnExchangeWithoutARunIsUndoneUnseen) {
@@ -60,6 +62,7 @@ TEST_F(PicksTest, AnExchangeWithoutARunIsUndoneUnseen) {
   }
   EXPECT_FALSE(game.MoveFound);
   EXPECT_EQ(toolkit.yields, 0);
+  EXPECT_EQ(game.Tally, (Tallies{.GamesDealt = 1, .ExchangesRefused = 6}));
   Click(5);  // a fresh first pick
   EXPECT_EQ(game.Picked[1], 5);
 }

@@ -20,7 +20,14 @@ TEST_F(ScoreTest, TheBonusIsPaidAtTheGemThatReachesTheThreshold) {
                                       {4580.0f, 30, 4730.0f}}) {          // never reaches it
     game.Score = 0;
     game.linTime.X2 = bar;
+    game.Tally = {};
     RemoveThree();
+    const int bonuses = score / 300;
+    EXPECT_EQ(game.Tally, (Tallies{.GemsCleared = 3,
+                                   .PointsForGems = 30,
+                                   .BonusesPaid = bonuses,
+                                   .PointsForBonuses = 300 * bonuses}))
+        << "bar " << bar;
     EXPECT_EQ(game.Score, score) << "bar " << bar;
     EXPECT_EQ(game.lblscore.Caption, std::to_string(score));
     EXPECT_EQ(game.linTime.X2, barAfter) << "bar " << bar;
@@ -36,6 +43,7 @@ TEST_F(ScoreTest, WithoutScoringTheLabelIsRewrittenButNothingGrows) {
   EXPECT_EQ(game.Score, 120);
   EXPECT_EQ(game.lblscore.Caption, "120");
   EXPECT_EQ(game.linTime.X2, 4735.0f);
+  EXPECT_EQ(game.Tally, Tallies{}) << "gems cleared for nothing";
 }
 
 // The score is 16 bits: it stops at its largest value instead of wrapping negative.
@@ -48,6 +56,10 @@ TEST_F(ScoreTest, TheScoreStopsAt32767) {
   EXPECT_EQ(game.lblscore.Caption, "32767");
   RemoveThree();
   EXPECT_EQ(game.Score, MaxScore);
+  EXPECT_EQ(
+      game.Tally,
+      (Tallies{.GemsCleared = 6, .PointsForGems = 10, .BonusesPaid = 1, .PointsForBonuses = 7}))
+      << "the points the score took";
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ done
 # --- The icons: the 32 px one is the game's own picture, and each larger one is
 # exactly it enlarged by a whole factor, every pixel an unblurred square.
 icon_png() { echo "$root/usr/share/icons/hicolor/$1x$1/apps/$icon.png"; }
-differing=$(compare -metric AE "$src/ui/pictures/icon.xpm" "$(icon_png 32)" null: 2>&1) || true
+differing=$(compare -metric AE "$src/ui/look/pictures/icon.xpm" "$(icon_png 32)" null: 2>&1) || true
 [[ "$differing" == 0 ]] || fail "the 32 px icon is not the game's icon.xpm ($differing)"
 for size in 32 64 128 256; do
   png=$(icon_png "$size")

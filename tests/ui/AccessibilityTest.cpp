@@ -9,9 +9,11 @@
 #include "../core/GameFixture.h"
 #include "Heard.h"
 #include "ModalBox.h"
-#include "ui/BoardAccessible.h"
-#include "ui/BoardView.h"
-#include "ui/MainWindow.h"
+#include "ui/access/BoardAccessible.h"
+#include "ui/toolkit/GameScreen.h"
+#include "ui/windows/BoardView.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/StatusRow.h"
 
 namespace glimmerix::testing {
 namespace {
@@ -24,18 +26,14 @@ struct AccessibilityTest : GameTest {
     game.linTime.X2 = 2370;
     game.Picked = {0, NoCell, NoCell};
     game.SavedPick = NoCell;
-    toolkit.onEveryYield = [this] { window.board()->showChanges(); };  // as the real yields
+    toolkit.onEveryYield = [this] { screen.events().waiting(); };  // as the real yields
     window.show();
-    window.board()->showChanges();
+    window.showChanges();
   }
+  // Runs a handler of the game as one event from the event loop.
+  void Play(const std::function<void()>& handler) { screen.events().run(handler); }
   QAccessibleInterface* Board() { return QAccessible::queryAccessibleInterface(window.board()); }
-  QAccessibleInterface* Status() {
-    QAccessibleInterface* main = QAccessible::queryAccessibleInterface(&window);
-    for (int i = 0; i < main->childCount(); ++i) {
-      if (main->child(i)->role() == QAccessible::StatusBar) return main->child(i);
-    }
-    return nullptr;
-  }
+  QAccessibleInterface* Status() { return QAccessible::queryAccessibleInterface(window.status()); }
   void Focus() {
     window.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
@@ -48,7 +46,8 @@ struct AccessibilityTest : GameTest {
   void ClickAt(std::int16_t cell) {
     QTest::mouseClick(window.board(), Qt::LeftButton, {}, FrameRect(cell).center());
   }
-  MainWindow window{game};
+  GameScreen screen{game};
+  MainWindow& window = screen.window();
 };
 
 TEST_F(AccessibilityTest, TheBoardIsATableOfCellsRowByRow) {
@@ -73,7 +72,7 @@ TEST_F(AccessibilityTest, TheBoardIsATableOfCellsRowByRow) {
   const Heard heard;
   Click(9);
   game.Cells[10].Visible = false;
-  window.board()->showChanges();
+  window.showChanges();
   const std::string picked = "Column B, row 2: purple gem, picked";
   EXPECT_EQ(heard.events,
             (std::vector<Heard::Event>{
@@ -187,19 +186,26 @@ TEST_F(AccessibilityTest, EveryActionIsAnsweredInWords) {
       {"a scoring exchange",
        exchange(2370),
        {"Picked Column C, row 1: purple gem",
-        "Exchanged: 3 gems cleared, 30 points. Score 30. Column D, row 1: purple gem"}},
+        "Exchanged: 3 gems cleared, 30 points. Score 30. New board. Column D, row 1: purple gem"}},
       {"a scoring exchange that pays the bonus",
        exchange(4700),
        {"Picked Column C, row 1: purple gem",
-        "Exchanged: 3 gems cleared, 330 points with a bonus of 300. Score 330. "
+        "Exchanged: 3 gems cleared, 330 points with a bonus of 300. Score 330. New board. "
         "Column D, row 1: purple gem"}},
-      {"New Game", [](auto& t) { t.window.mnuNewGame->trigger(); }, {"New game: 90 seconds"}},
+      {"New Game",
+       [](auto& t) { t.window.mnuNewGame->trigger(); },
+       {"New game: 90 seconds. Column D, row 1: yellow gem"}},
+      {"a board without moves, dealt again",
+       [](auto& t) {
+         t.random.kinds = KindsOf(FirstPairMove);
+         t.Play([&] { t.game.CheckForMoves(); });
+       },
+       {"New board"}},
       {"ten seconds left, as the clock shows 10.0, and again in the next game",
        [](auto& t) {
          for (double left : {10.12, 10.02, 90.0, 10.12}) {
            t.game.TimeLeft = left;
-           t.game.tmrTimeline_Timer();
-           t.window.board()->showChanges();
+           t.Play([&] { t.game.tmrTimeline_Timer(); });
          }
        },
        {"10 seconds left", "10 seconds left"}},
@@ -232,11 +238,9 @@ TEST_F(AccessibilityTest, TheStatusBarHoldsScoreTimeAndBar) {
   EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
   EXPECT_EQ(bar->valueInterface()->currentValue(), 2370);
   EXPECT_EQ(bar->valueInterface()->maximumValue(), 4740);
-  for (const QPoint shift : {QPoint(), QPoint(0, 3)}) {  // wherever the menu bar puts the board
-    window.board()->move(window.board()->pos() + shift);
-    EXPECT_EQ(status->rect(), QRect(window.board()->mapToGlobal(QPoint(0, BoardBottom)),
-                                    window.board()->mapToGlobal(QPoint(319, 373))));
-  }
+  EXPECT_EQ(status->rect(), QRect(window.board()->mapToGlobal(QPoint(0, BoardBottom)),
+                                  window.board()->mapToGlobal(QPoint(319, 373))))
+      << "right under the board";
   // A screen reader's pointer finds each part where it is drawn.
   for (auto [x, y, item] : std::vector<std::tuple<int, int, int>>{
            {20, 355, 0}, {120, 355, 0}, {230, 355, 1}, {300, 355, 1}, {1, 336, 2}, {315, 336, 2}}) {
@@ -248,13 +252,10 @@ TEST_F(AccessibilityTest, TheStatusBarHoldsScoreTimeAndBar) {
   EXPECT_EQ(bar->valueInterface()->currentValue(), 0);
   const Heard heard;
   game.TimeLeft = 45.6;
-  for (int tick = 0; tick < 3; ++tick) {
-    game.tmrTimeline_Timer();
-    window.board()->showChanges();
-  }
+  for (int tick = 0; tick < 3; ++tick) Play([&] { game.tmrTimeline_Timer(); });
   EXPECT_TRUE(heard.events.empty()) << "the clock ticks in silence";
   game.lblscore.Caption = "130";
-  window.board()->showChanges();
+  window.showChanges();
   EXPECT_EQ(heard.events, (std::vector<Heard::Event>{
                               {QAccessible::NameChanged, QAccessible::StaticText, "Score 130"}}));
 }

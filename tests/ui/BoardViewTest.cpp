@@ -7,10 +7,11 @@
 
 #include "../core/GameFixture.h"
 #include "OnScreen.h"
-#include "ui/BoardCursor.h"
-#include "ui/BoardView.h"
-#include "ui/Colors.h"
-#include "ui/Pictures.h"
+#include "Reference.h"
+#include "ui/look/Colors.h"
+#include "ui/toolkit/GameScreen.h"
+#include "ui/windows/BoardView.h"
+#include "ui/windows/MainWindow.h"
 
 namespace glimmerix::testing {
 namespace {
@@ -23,28 +24,16 @@ struct BoardViewTest : GameTest {
     game.lblDisplayTime.Caption = "90.0";
     game.Picked = {0, NoCell, NoCell};
     game.SavedPick = NoCell;
-    view.showChanges();  // as every event of the game ends
-    view.show();
-    view.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
+    window.showChanges();  // as every event of the game ends
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     view.setFocus();
   }
-  // The screen once the view has caught up with the game.
+  // The board once the view has caught up with the game.
   QImage Render() {
-    view.showChanges();
+    window.showChanges();
     return OnScreen(view);
-  }
-  // The smallest rectangle round every pixel that two renders of the view differ in.
-  static QRect Changed(const QImage& a, const QImage& b) {
-    QRect changed;
-    for (int y = 0; y < a.height(); ++y) {
-      const auto* rowA = reinterpret_cast<const QRgb*>(a.constScanLine(y));
-      const auto* rowB = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-      for (int x = 0; x < a.width(); ++x) {
-        if (rowA[x] != rowB[x]) changed |= QRect(x, y, 1, 1);
-      }
-    }
-    return changed;
   }
   void ClickAt(QPoint point) { QTest::mouseClick(&view, Qt::LeftButton, {}, point); }
   void Keys(std::initializer_list<Qt::Key> keys, Qt::KeyboardModifiers modifiers = {}) {
@@ -58,64 +47,25 @@ struct BoardViewTest : GameTest {
     QApplication::sendEvent(&view, &event);
   }
 
-  BoardView view{game};
+  GameScreen screen{game};
+  MainWindow& window = screen.window();
+  BoardView& view = *window.board();
 };
 
-TEST_F(BoardViewTest, IsExactlyTheBoardAndTheStatusRow) {
-  const QImage image = Render();
-  EXPECT_EQ(image.size(), QSize(320, 374));
-  for (int x = 40; x < 320; x += 40) EXPECT_EQ(image.pixelColor(x, 100), QColor(Qt::white)) << x;
-  for (int y = 40; y <= 320; y += 40) EXPECT_EQ(image.pixelColor(100, y), QColor(Qt::white)) << y;
-  EXPECT_EQ(image.pixelColor(1, 1), Grey) << "no line along the top and left edges";
-  for (int x = 0; x < 320; ++x) ASSERT_EQ(image.pixelColor(x, 327), Grey) << "under the board";
-  EXPECT_EQ(image.pixelColor(0, 336), BarBlue);
-  EXPECT_EQ(image.pixelColor(299, 336), BarBlue) << "the bar ends at X2 = 4485 twips";
-  EXPECT_EQ(image.pixelColor(300, 336), Grey);
-  EXPECT_EQ(image.pixelColor(150, 332), Grey) << "the bar is 7 pixels thick";
-  EXPECT_EQ(image.pixelColor(150, 333), BarBlue);
-  EXPECT_EQ(image.pixelColor(150, 339), BarBlue);
-  EXPECT_EQ(image.pixelColor(150, 340), Grey);
-}
-
-TEST_F(BoardViewTest, DrawsEachGemInsideItsCell) {
-  const QImage image = Render();
-  for (std::int16_t cell = 0; cell < CellCount; ++cell) {
-    const std::int16_t kind = game.Cells[cell].Kind;
-    const QRect rect = GemRect(cell, kind);
-    const QPoint centre = rect.center();
-    const QImage picture = GemPicture(kind).toImage();
-    EXPECT_EQ(image.pixelColor(centre), picture.pixelColor(centre - rect.topLeft())) << cell;
-    const QRect cellArea(ColumnOf(cell) * 40, RowOf(cell) * 40, 40, 40);
-    EXPECT_TRUE(cellArea.contains(rect)) << cell;
-  }
-  EXPECT_EQ(GemRect(9, 1).topLeft(), QPoint(45, 43)) << "670 and 640 twips, to the nearest pixel";
-}
-
-TEST_F(BoardViewTest, APickedCellShowsRedAroundItsGemAndAHiddenCellShowsNothing) {
-  game.Cells[9].Frame = FrameLook::Picked;
-  game.Picked[1] = 9;
-  game.Cells[18].Visible = false;
-  const QImage image = Render();
-  const QRect frame = FrameRect(9);
-  EXPECT_EQ(image.pixelColor(frame.topLeft()), PickedRed);
-  EXPECT_EQ(image.pixelColor(GemRect(18, game.Cells[18].Kind).center()), Grey);
-}
-
-TEST_F(BoardViewTest, ShowsTheStatusTextsInTheirColours) {
+// Every gem kind in every column, a pick, a gap, the largest score, the clock and a bar
+// shortened by play, as the game window's client area shows them.
+TEST_F(BoardViewTest, LooksAsDesigned) {
+  SetBoard(game.Cells, {"15273641", "42615374", "37154216", "64321753", "25763142", "71436525",
+                        "53217461", "16542317"});
+  game.Picked[1] = 27;
+  game.Cells[27].Frame = FrameLook::Picked;
+  game.Cells[45].Visible = false;
   game.lblscore.Caption = "32767";
-  const QImage image = Render();
-  auto inkIn = [&](QRect area, QColor ink) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-      for (int x = area.left(); x <= area.right(); ++x)
-        if (image.pixelColor(x, y) == ink) return true;
-    return false;
-  };
-  EXPECT_TRUE(inkIn(QRect(6, 347, 85, 30), Qt::black)) << "SCORE:";
-  EXPECT_TRUE(inkIn(QRect(95, 347, 75, 30), DarkBlue)) << "the score";
-  EXPECT_TRUE(inkIn(QRect(205, 347, 60, 30), Qt::black)) << "TIME:";
-  EXPECT_TRUE(inkIn(QRect(270, 347, 49, 24), DarkBlue)) << "the clock";
-  EXPECT_EQ(QFontInfo(view.font()).family(), "DejaVu Sans");
-  EXPECT_EQ(QFontInfo(view.font()).pixelSize(), 20) << "15 points at 96 dots an inch";
+  game.lblDisplayTime.Caption = "47.3";
+  game.linTime.X2 = 3620;
+  window.showChanges();
+  EXPECT_EQ(window.centralWidget()->size(), QSize(320, 374));
+  EXPECT_TRUE(LooksLike(OnScreen(*window.centralWidget()), "game-window"));
 }
 
 // Cells are 40 pixels square between the white lines. A click in the middle of one
@@ -289,19 +239,6 @@ TEST_F(BoardViewTest, TheCursorIsABlackRingUntilTheNextClick) {
     ClickAt(FrameRect(cell).center());
     EXPECT_EQ(Render(), before) << cell << ": the click took the pick back and hid the ring";
   }
-}
-
-TEST(Pictures, HaveTheDesignedSizes) {
-  QStringList names;
-  for (std::int16_t kind = 1; kind <= GemKinds; ++kind) {
-    names << GemName(kind);
-    EXPECT_FALSE(GemPicture(kind).isNull()) << kind;
-    EXPECT_EQ(GemPicture(kind).size(), GemSize(kind)) << kind;
-    EXPECT_TRUE(GemPicture(kind).hasAlpha()) << kind;
-  }
-  EXPECT_EQ(names, QStringList({"yellow gem", "white gem", "red gem", "purple gem",
-                                "light blue gem", "green gem", "orange gem"}));
-  EXPECT_EQ(WindowIcon().availableSizes().value(0), QSize(32, 32));
 }
 
 }  // namespace

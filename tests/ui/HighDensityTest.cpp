@@ -7,12 +7,12 @@
 #include <QTest>
 
 #include "../core/GameFixture.h"
-#include "ui/BoardCursor.h"
-#include "ui/BoardView.h"
-#include "ui/Colors.h"
-#include "ui/Pictures.h"
-#include "ui/QtToolkit.h"
-#include "ui/frmSplash.h"
+#include "ui/look/Colors.h"
+#include "ui/look/Pictures.h"
+#include "ui/toolkit/GameScreen.h"
+#include "ui/windows/BoardView.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/frmSplash.h"
 
 namespace glimmerix::testing {
 namespace {
@@ -40,19 +40,21 @@ struct HighDensityTest : GameTest {
   HighDensityTest() {
     SetBoard(game.Cells, Stuck);
     game.Picked = {0, NoCell, NoCell};
-    view.show();
-    view.activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&view));
+    window.show();
+    window.activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
     view.setFocus();
   }
-  BoardView view{game};
+  GameScreen screen{game};
+  MainWindow& window = screen.window();
+  BoardView& view = *window.board();
 };
 
 TEST_F(HighDensityTest, TheBoardScalesAsAWhole) {
   ASSERT_GT(Scale(), 1.0) << "run with QT_SCALE_FACTOR";
-  const QImage image = view.grab().toImage();
+  const QImage image = window.centralWidget()->grab().toImage();
   EXPECT_EQ(image.size(), QSize(qRound(320 * Scale()), qRound(374 * Scale())));
-  EXPECT_EQ(view.size(), QSize(320, 374)) << "sizes stay logical";
+  EXPECT_EQ(window.centralWidget()->size(), QSize(320, 374)) << "sizes stay logical";
 }
 
 TEST_F(HighDensityTest, GemsKeepTheirOwnColoursWithNoBlur) {
@@ -100,8 +102,7 @@ TEST_F(HighDensityTest, TheCursorMeetsTheGridLineWithNoBlend) {
 }
 
 TEST(HighDensityWindows, TheWelcomeWindowScalesAsAWhole) {
-  QtToolkit toolkit;
-  frmSplash splash(toolkit);
+  frmSplash splash;
   splash.show();
   EXPECT_EQ(splash.size(), QSize(467, 153));
   EXPECT_EQ(splash.grab().toImage().size(), QSize(qRound(467 * Scale()), qRound(153 * Scale())));

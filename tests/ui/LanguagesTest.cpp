@@ -16,15 +16,16 @@
 #include "Heard.h"
 #include "ModalBox.h"
 #include "game/Translatable.h"
-#include "ui/BoardView.h"
-#include "ui/Fonts.h"
-#include "ui/Geometry.h"
-#include "ui/MainWindow.h"
-#include "ui/QtToolkit.h"
-#include "ui/StatusLabels.h"
-#include "ui/Translations.h"
-#include "ui/frmOver.h"
-#include "ui/frmSplash.h"
+#include "ui/app/Translations.h"
+#include "ui/look/Fonts.h"
+#include "ui/toolkit/GameScreen.h"
+#include "ui/toolkit/QtToolkit.h"
+#include "ui/windows/BoardView.h"
+#include "ui/windows/Geometry.h"
+#include "ui/windows/MainWindow.h"
+#include "ui/windows/StatusRow.h"
+#include "ui/windows/frmOver.h"
+#include "ui/windows/frmSplash.h"
 
 namespace glimmerix::testing {
 namespace {
@@ -86,9 +87,9 @@ struct Texts {
 
   void read() {
     QtToolkit qt;
-    frmSplash splash(qt);
+    frmSplash splash;
     addWindow(splash);
-    frmOver over(qt);
+    frmOver over;
     addWindow(over);
     readGameWindow();
     readBoxes(qt);
@@ -101,8 +102,9 @@ struct Texts {
     game.SavedPick = NoCell;
     game.lblscore.Caption = "0";
     game.lblDisplayTime.Caption = "Game Over";
-    MainWindow window(game);
-    toolkit.onEveryYield = [&] { window.board()->showChanges(); };
+    GameScreen screen(game);
+    MainWindow& window = screen.window();
+    toolkit.onEveryYield = [&] { screen.events().waiting(); };
     window.show();
     for (QAction* menu : window.menuBar()->actions()) {
       // A menu bar grown to a second row would push the board down.
@@ -113,13 +115,13 @@ struct Texts {
         if (!item->isSeparator()) add(item->text());
       }
     }
-    for (auto [source, label] : {std::pair{"SCORE:", ScoreTitle}, std::pair{"TIME:", TimeTitle},
-                                 std::pair{"Game Over", TimeValue}}) {
+    for (auto [source, label] :
+         {std::pair{"SCORE:", StatusRow::ScoreTitle}, std::pair{"TIME:", StatusRow::TimeTitle},
+          std::pair{"Game Over", StatusRow::TimeValue}}) {
       add(OfStatus(source, label.rect));
     }
-    QAccessibleInterface* main = QAccessible::queryAccessibleInterface(&window);
-    for (int i = 0; i < main->childCount(); ++i) {
-      QAccessibleInterface* part = main->child(i);
+    for (QWidget* widget : std::initializer_list<QWidget*>{window.board(), window.status()}) {
+      QAccessibleInterface* part = QAccessible::queryAccessibleInterface(widget);
       for (auto text : {QAccessible::Name, QAccessible::Description}) {
         if (!part->text(text).isEmpty()) add(part->text(text));
       }

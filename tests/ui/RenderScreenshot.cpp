@@ -6,7 +6,7 @@
 
 #include "../core/BoardPicture.h"
 #include "../core/FakeToolkit.h"
-#include "ui/MainWindow.h"
+#include "ui/windows/MainWindow.h"
 
 int main(int argc, char* argv[]) {
   if (argc != 2) {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "EndInTest.h"
-#include "ui/StartUp.h"
+#include "ui/app/StartUp.h"
 
 namespace glimmerix::testing {
 namespace {
@@ -76,10 +76,8 @@ TEST(StartUp, ChoosesAPlatformAndNamesWhatFailed) {
     saved[i].isNull() ? qunsetenv(StartVariables[i]) : qputenv(StartVariables[i], saved[i]);
   }
   // The second line: Qt's words, one sentence after another, without its advice.
-  EXPECT_EQ(QtReasonLine({"Could not connect to display :7",
-                          "This application failed to start "
-                          "because no Qt platform plugin could be initialized.\n\nAvailable "
-                          "platform plugins are: xcb, offscreen.\n"}),
+  EXPECT_EQ(QtReasonLine({"Could not connect to display :7"},
+                         "Qt's advice.\n\nAvailable platform plugins are: xcb, offscreen.\n"),
             "glimmerix: Qt says: Could not connect to display :7; Available platform plugins "
             "are: xcb, offscreen");
 }

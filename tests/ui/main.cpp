@@ -9,7 +9,8 @@
 #include <QTimer>
 
 #include "EndInTest.h"
-#include "ui/EndProgram.h"
+#include "ui/access/Accessibility.h"
+#include "ui/app/EndProgram.h"
 
 int main(int argc, char* argv[]) {
   // Headless unless told otherwise, test discovery at build time included.
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
   QApplication::setQuitOnLastWindowClosed(false);
   // As when a screen reader listens: the game's accessibility events reach the tests.
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+  glimmerix::InstallAccessibility();
   // A random deal can come without moves; its box must not hold up a test.
   QTimer noMoves;
   QObject::connect(&noMoves, &QTimer::timeout, [] {

@@ -1,0 +1,17 @@
+#include "ui/look/Fonts.h"
+
+#include <cmath>
+
+namespace glimmerix {
+
+QFont SansFont(double points, bool bold) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPixelSize(static_cast<int>(std::lround(points * 96.0 / 72.0)));
+  font.setBold(bold);
+  // The designed face was a narrow one: at full width the game-over question
+  // would not fit its label.
+  font.setStretch(90);
+  return font;
+}
+
+}  // namespace glimmerix
