@@ -37,9 +37,8 @@ QAccessible::State CellAccessible::state() const {
 
 void* CellAccessible::interface_cast(QAccessible::InterfaceType type) {
   if (type == QAccessible::ActionInterface) return static_cast<QAccessibleActionInterface*>(this);
-  if (type == QAccessible::TableCellInterface) {
+  if (type == QAccessible::TableCellInterface)
     return static_cast<QAccessibleTableCellInterface*>(this);
-  }
   return nullptr;
 }
 

@@ -35,14 +35,16 @@ class Narrator {
     std::int16_t cursorGem;  // 0 while the cell is empty
   };
   [[nodiscard]] Moment now() const;
-  [[nodiscard]] QStringList said(const Moment& before) const;
-  [[nodiscard]] QString aboutThePick(const Moment& before) const;
-  [[nodiscard]] QString exchanged(const Moment& before) const;
+  // How much one of the rules' counts grew since the event began.
+  [[nodiscard]] int grew(int Tallies::*count) const;
+  [[nodiscard]] QStringList said() const;
+  [[nodiscard]] QString aboutThePick() const;
+  [[nodiscard]] QString exchanged() const;
 
   const frmMain& game_;
   const BoardView& board_;
   Announcer& announcer_;
-  Moment before_{};
+  Moment before_{};  // as the outermost event began
 };
 
 }  // namespace glimmerix

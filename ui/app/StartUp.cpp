@@ -19,7 +19,7 @@ namespace {
 struct CommandLine {
   bool help = false;
   bool version = false;
-  QString platform;
+  QString platform;  // -platform, else QT_QPA_PLATFORM; empty when Qt is left to choose
   QString display;
 };
 
@@ -44,18 +44,14 @@ CommandLine Read(int argc, char* argv[], QCommandLineParser& parser) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   (void)parser.parse(arguments);  // Qt's other options are unknown here: left to Qt
-  return {parser.isSet(help), parser.isSet(version), parser.value(platform), parser.value(display)};
+  const QString named = parser.value(platform);
+  return {parser.isSet(help), parser.isSet(version),
+          named.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : named, parser.value(display)};
 }
 
 CommandLine Read(int argc, char* argv[]) {
   QCommandLineParser parser;
   return Read(argc, argv, parser);
-}
-
-// The platform the player named with -platform, else in QT_QPA_PLATFORM; empty when
-// Qt is left to choose.
-QString ChosenPlatform(const CommandLine& line) {
-  return line.platform.isEmpty() ? qEnvironmentVariable("QT_QPA_PLATFORM") : line.platform;
 }
 
 QString ValueOrUnset(const char* variable) {
@@ -65,7 +61,7 @@ QString ValueOrUnset(const char* variable) {
 
 // Neither the player nor the desktop named any display or platform.
 bool NothingNamed(const CommandLine& line) {
-  return ChosenPlatform(line).isEmpty() && line.display.isEmpty() &&
+  return line.platform.isEmpty() && line.display.isEmpty() &&
          qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
 }
 
@@ -129,7 +125,7 @@ void AnswerHelpAndVersion(int argc, char* argv[]) {
 }
 
 void PreferX11(int argc, char* argv[]) {
-  if (!ChosenPlatform(Read(argc, argv)).isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY")) return;
+  if (!Read(argc, argv).platform.isEmpty() || qEnvironmentVariableIsEmpty("DISPLAY")) return;
   // Should the X server fail on a Wayland desktop, Wayland is the next best place to play.
   const bool wayland =
       !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") || qgetenv("XDG_SESSION_TYPE") == "wayland";
@@ -144,7 +140,7 @@ QByteArray NoDisplayLine(int argc, char* argv[]) {
                "glimmerix: no display to show the game on: DISPLAY and WAYLAND_DISPLAY are unset")
         .toUtf8();
   }
-  QString platform = ChosenPlatform(line);
+  QString platform = line.platform;
   if (platform.isEmpty()) platform = TranslatedEarly("StartUp", "Qt's default");
   // A -display given on the command line is told as part of the platform's name.
   if (!line.display.isEmpty()) platform += QStringLiteral(", -display ") + line.display;

@@ -16,16 +16,6 @@
 
 namespace glimmerix {
 
-namespace {
-
-void ComeForward(QWidget* window) {
-  // Without this a window shown again after a box loses the keyboard on a bare X server.
-  window->raise();
-  window->activateWindow();
-}
-
-}  // namespace
-
 QtToolkit::QtToolkit() {
   tmrTimeline_.setInterval(94);
   tmrTimeline_.setTimerType(Qt::PreciseTimer);
@@ -71,8 +61,7 @@ void QtToolkit::DoEvents() {
 // The box waits for the player as a yield does: the board behind it is up to date.
 void QtToolkit::MsgBox(const std::string& prompt, const std::string& title) {
   showChanges();
-  QMessageBox box(QMessageBox::NoIcon, CoreText(title), CoreText(prompt), QMessageBox::Ok);
-  box.exec();
+  QMessageBox(QMessageBox::NoIcon, CoreText(title), CoreText(prompt), QMessageBox::Ok).exec();
 }
 
 void QtToolkit::End() {
@@ -85,27 +74,20 @@ float QtToolkit::Timer() const {
 
 void QtToolkit::SetTimelineEnabled(bool enabled) {
   if (enabled == tmrTimeline_.isActive()) return;  // a running clock keeps its phase
-  if (enabled) {
-    tmrTimeline_.start();
-  } else {
-    tmrTimeline_.stop();
-  }
+  enabled ? tmrTimeline_.start() : tmrTimeline_.stop();
 }
 
 void QtToolkit::Show(Form form) {
   QWidget* w = window(form);
   if (!std::exchange(centred_[static_cast<int>(form)], true)) CentreOnScreen(*w);
   w->show();
-  ComeForward(w);
+  // Without this a window shown again after a box loses the keyboard on a bare X server.
+  w->raise();
+  w->activateWindow();
 }
 
 void QtToolkit::SetVisible(Form form, bool visible) {
-  QWidget* w = window(form);
-  if (!visible) {
-    w->hide();
-    return;
-  }
-  Show(form);
+  visible ? Show(form) : window(form)->hide();
 }
 
 // The game knows three states; a full-screen window counts as maximised.

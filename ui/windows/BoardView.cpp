@@ -65,7 +65,8 @@ void BoardView::paintEvent(QPaintEvent* event) {
 
 void BoardView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
-  hideCursor();
+  if (cursor_.shown()) update(CursorRect(cursor_.cell()));  // a click hides the ring
+  cursor_.hide();
   pressed_ = HitTest(game_.Cells, event->position().toPoint());
 }
 
@@ -108,12 +109,6 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
   } else {
     QWidget::keyPressEvent(event);
   }
-}
-
-void BoardView::hideCursor() {
-  if (!cursor_.shown()) return;
-  cursor_.hide();
-  update(CursorRect(cursor_.cell()));
 }
 
 // The keyboard goes on from where the mouse was.

@@ -56,7 +56,6 @@ class BoardView : public QWidget {
 
   void showCell(std::int16_t cell, CellLook look);
   void click(const BoardHit& hit);
-  void hideCursor();
   void moveCursorTo(std::int16_t cell);
 
   const frmMain& game_;

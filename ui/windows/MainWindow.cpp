@@ -3,8 +3,8 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenuBar>
-#include <QVBoxLayout>
 #include <QWindow>
 #include <utility>
 
@@ -32,12 +32,7 @@ MainWindow::MainWindow(const frmMain& game, QWidget* parent)
       board_(new BoardView(game, client_)),
       status_(new StatusRow(game, client_)) {
   setWindowTitle(QStringLiteral("Glimmerix"));
-  auto* rows = new QVBoxLayout(client_);
-  rows->setContentsMargins(0, 0, 0, 0);
-  rows->setSpacing(0);
-  rows->addWidget(board_);
-  rows->addWidget(status_);
-  rows->addStretch();
+  status_->move(StatusArea.topLeft());  // right under the board
   client_->setFixedSize(GameClientSize);
   setCentralWidget(client_);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -46,19 +41,13 @@ MainWindow::MainWindow(const frmMain& game, QWidget* parent)
   setPalette(grey);
 
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  mnuNewGame = addCommand(file, tr("New Game"), Qt::CTRL | Qt::Key_N);
-  mnuPauseGame = addCommand(file, tr("Pause Game"), Qt::CTRL | Qt::Key_P);
+  mnuNewGame = file->addAction(tr("New Game"), Qt::CTRL | Qt::Key_N);
+  mnuPauseGame = file->addAction(tr("Pause Game"), Qt::CTRL | Qt::Key_P);
   file->addSeparator();
-  mnuExit = addCommand(file, tr("Exit"), Qt::CTRL | Qt::Key_X);
+  mnuExit = file->addAction(tr("Exit"), Qt::CTRL | Qt::Key_X);
   QMenu* help = menuBar()->addMenu(tr("&Help"));
-  mnuHow = addCommand(help, tr("How to Play"), Qt::CTRL | Qt::Key_H);
-  mnuAbout = addCommand(help, tr("About"), Qt::CTRL | Qt::Key_A);
-}
-
-QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut) {
-  QAction* action = menu->addAction(caption);
-  action->setShortcut(shortcut);
-  return action;
+  mnuHow = help->addAction(tr("How to Play"), Qt::CTRL | Qt::Key_H);
+  mnuAbout = help->addAction(tr("About"), Qt::CTRL | Qt::Key_A);
 }
 
 void MainWindow::setOuterTwips(int width, int height) {

@@ -48,8 +48,6 @@ class MainWindow : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QAction* addCommand(QMenu* menu, const QString& caption, QKeyCombination shortcut);
-
   QWidget* client_;
   BoardView* board_;
   StatusRow* status_;

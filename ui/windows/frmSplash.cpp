@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <array>
 #include <utility>
 
 #include "ui/look/Pictures.h"
@@ -16,34 +17,31 @@ namespace {
 
 enum Kind : std::int16_t { Yellow = 1, White, Red, Purple, Blue, Green, Orange };
 
-struct Placed {
+// Six along the top edge, one at each side, six along the bottom: the two sets
+// alternate along the edges.
+struct Gem {
   const char* name;
   Kind kind;
   int left, top;  // twips
+  bool firstSet;
 };
+constexpr std::array<Gem, 14> Gems{{{"imgblue", Blue, 0, 0, true},
+                                    {"imgorange2", Orange, 1200, 0, false},
+                                    {"imgred2", Red, 2520, 0, true},
+                                    {"imgwhite2", White, 3840, 0, false},
+                                    {"imgyellow2", Yellow, 5280, 0, true},
+                                    {"imgpurple2", Purple, 6515, 0, false},
+                                    {"imggreen", Green, 0, 840, false},
+                                    {"imggreen2", Green, 6540, 840, true},
+                                    {"imgpurple", Purple, 0, 1800, true},
+                                    {"imgyellow", Yellow, 1200, 1800, false},
+                                    {"imgwhite", White, 2520, 1850, true},
+                                    {"imgred", Red, 3840, 1850, false},
+                                    {"imgorange", Orange, 5280, 1820, true},
+                                    {"imgblue2", Blue, 6515, 1830, false}}};
 
-// Listed in the order each set is switched; the two sets alternate along the edges.
-constexpr std::array<Placed, 7> FirstSetLayout{{{"imgblue", Blue, 0, 0},
-                                                {"imgpurple", Purple, 0, 1800},
-                                                {"imgwhite", White, 2520, 1850},
-                                                {"imgorange", Orange, 5280, 1820},
-                                                {"imggreen2", Green, 6540, 840},
-                                                {"imgyellow2", Yellow, 5280, 0},
-                                                {"imgred2", Red, 2520, 0}}};
-constexpr std::array<Placed, 7> SecondSetLayout{{{"imgblue2", Blue, 6515, 1830},
-                                                 {"imgpurple2", Purple, 6515, 0},
-                                                 {"imgwhite2", White, 3840, 0},
-                                                 {"imgorange2", Orange, 1200, 0},
-                                                 {"imggreen", Green, 0, 840},
-                                                 {"imgyellow", Yellow, 1200, 1800},
-                                                 {"imgred", Red, 3840, 1850}}};
-
-frmSplash::Image Lay(const Placed& gem) {
-  return {gem.kind, QPoint(TwipsToPixels(gem.left), TwipsToPixels(gem.top))};
-}
-
-QRect Area(const frmSplash::Image& gem) {
-  return {gem.at, GemSize(gem.kind)};
+QPoint At(const Gem& gem) {
+  return {TwipsToPixels(gem.left), TwipsToPixels(gem.top)};
 }
 
 }  // namespace
@@ -58,38 +56,28 @@ frmSplash::frmSplash() : QWidget(nullptr, FixedDialogFlags) {
   cmdPlay->setFocus();
   // The title bar's run of spaces read aloud would be a long silence.
   setAccessibleName(caption.simplified());
-  for (std::size_t i = 0; i < FirstSet.size(); ++i) FirstSet[i] = Lay(FirstSetLayout[i]);
-  for (std::size_t i = 0; i < SecondSet.size(); ++i) SecondSet[i] = Lay(SecondSetLayout[i]);
   Timer1.setInterval(100);
   connect(&Timer1, &QTimer::timeout, this, &frmSplash::Timer1_Timer);
   connect(cmdPlay, &QPushButton::clicked, this, &frmSplash::cmdPlay_Click);
-  Form_Load();
+  Timer1.start();  // the first set lit
   CentreOnScreen(*this);
-}
-
-void frmSplash::Form_Load() {
-  BlinkPhase = true;
-  for (Image& gem : SecondSet) setVisible(gem, false);
-  Timer1.start();
 }
 
 // The first tick only confirms the starting picture; from the second on the sets swap.
 void frmSplash::Timer1_Timer() {
-  for (Image& gem : FirstSet) setVisible(gem, BlinkPhase);
-  for (Image& gem : SecondSet) setVisible(gem, !BlinkPhase);
+  light(BlinkPhase);
   BlinkPhase = !BlinkPhase;
 }
 
-void frmSplash::setVisible(Image& gem, bool visible) {
-  if (std::exchange(gem.Visible, visible) != visible) update(Area(gem));
+void frmSplash::light(bool firstSet) {
+  if (std::exchange(firstSetLit_, firstSet) == firstSet) return;
+  for (const Gem& gem : Gems) update(QRect(At(gem), GemSize(gem.kind)));
 }
 
 void frmSplash::paintEvent(QPaintEvent* /*event*/) {
   QPainter painter(this);
-  for (const auto* set : {&FirstSet, &SecondSet}) {
-    for (const Image& gem : *set) {
-      if (gem.Visible) painter.drawPixmap(gem.at, GemPicture(gem.kind));
-    }
+  for (const Gem& gem : Gems) {
+    if (gem.firstSet == firstSetLit_) painter.drawPixmap(At(gem), GemPicture(gem.kind));
   }
 }
 
