@@ -26,8 +26,18 @@ void frmMain::MarkRunsInLine(std::int16_t first, std::int16_t step) {
     if (k - runStart >= 3) {
       MatchFound = true;
       for (int m = runStart; m < k && !TestingMoves; ++m) Cells[first + m * step].Tag = CellTag::A;
+      if (!TestingMoves && ScoringOn) CountRun(first, step);
     }
     runStart = k;
+  }
+}
+
+// A run marked to be cleared for points, in its row (step 8) or its column (step 1).
+void frmMain::CountRun(std::int16_t first, std::int16_t step) {
+  if (step == Rows) {
+    ++Tally.RunsAcross[RowOf(first)];
+  } else {
+    ++Tally.RunsDown[ColumnOf(first)];
   }
 }
 

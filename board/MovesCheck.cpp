@@ -49,6 +49,7 @@ void frmMain::TryPair(std::int16_t column, std::int16_t row, std::int16_t toColu
 void frmMain::ResetBoard() {
   toolkit_.SetTimelineEnabled(false);
   toolkit_.MsgBox(NoMovesPrompt, NoMovesTitle);
+  ++Tally.BoxesShown;
   DealGems();
   ScoringOn = false;
   SettleBoard();

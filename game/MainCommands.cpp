@@ -68,6 +68,7 @@ void frmMain::ShowPausingBox(const std::string& prompt, const std::string& title
   toolkit_.SetTimelineEnabled(false);
   toolkit_.SetVisible(Form::Main, false);
   toolkit_.MsgBox(prompt, title);
+  ++Tally.BoxesShown;
   toolkit_.SetVisible(Form::Main, true);
   toolkit_.SetTimelineEnabled(true);
 }

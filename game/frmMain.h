@@ -41,6 +41,7 @@ struct Label {
 struct Tallies {
   int GamesDealt = 0;
   int BoardsRedealt = 0;     // dealt again after No More Moves
+  int BoxesShown = 0;        // boxes that stopped the clock while they stood
   int ExchangesMade = 0;     // exchanges that made a run and stood
   int ExchangesRefused = 0;  // exchanges taken back: no run
   int ClicksTooFar = 0;      // a second click neither on the pick nor beside it
@@ -48,6 +49,8 @@ struct Tallies {
   int PointsForGems = 0;
   int BonusesPaid = 0;
   int PointsForBonuses = 0;
+  std::array<int, Rows> RunsAcross{};   // runs cleared for points along each row
+  std::array<int, Columns> RunsDown{};  // and down each column
 
   friend bool operator==(const Tallies&, const Tallies&) = default;
 };
@@ -118,6 +121,7 @@ class frmMain {
   void SettleBoard();
   void RunCascade();
   void MarkRunsInLine(std::int16_t first, std::int16_t step);
+  void CountRun(std::int16_t first, std::int16_t step);
   void TryAllPairs();
   void TryPair(std::int16_t column, std::int16_t row, std::int16_t toColumn, std::int16_t toRow);
   void ResetBoard();

@@ -15,52 +15,52 @@
 <context>
     <name>CellNames</name>
     <message>
-        <source>Column %1, row %2</source>
-        <translation>Spalte %1, Zeile %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leer</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, picked</source>
         <translation>%1, ausgewählt</translation>
     </message>
     <message>
-        <source>no gem</source>
-        <translation>kein Edelstein</translation>
+        <source>yellow</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gelber Edelstein</translation>
+        <source>white</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>white gem</source>
-        <translation>weißer Edelstein</translation>
+        <source>red</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>red gem</source>
-        <translation>roter Edelstein</translation>
+        <source>purple</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>purple gem</source>
-        <translation>violetter Edelstein</translation>
+        <source>light blue</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>light blue gem</source>
-        <translation>hellblauer Edelstein</translation>
+        <source>green</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>green gem</source>
-        <translation>grüner Edelstein</translation>
+        <source>orange</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>orange gem</source>
-        <translation>orangefarbener Edelstein</translation>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
     </message>
 </context>
 <context>
@@ -78,34 +78,56 @@
         <translation>Nicht neben der Auswahl: %1 bleibt ausgewählt</translation>
     </message>
     <message>
-        <source>No run: the gems stay</source>
-        <translation>Keine Reihe: Die Edelsteine bleiben liegen</translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
-        <translation>
-            <numerusform>Getauscht: %n Edelstein abgeräumt, %1 Punkte mit %2 Bonuspunkten. Punktestand %3</numerusform>
-            <numerusform>Getauscht: %n Edelsteine abgeräumt, %1 Punkte mit %2 Bonuspunkten. Punktestand %3</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
-        <translation>
-            <numerusform>Getauscht: %n Edelstein abgeräumt, %1 Punkte. Punktestand %2</numerusform>
-            <numerusform>Getauscht: %n Edelsteine abgeräumt, %1 Punkte. Punktestand %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>10 seconds left</source>
-        <translation>Noch 10 Sekunden</translation>
-    </message>
-    <message>
         <source>New board</source>
         <translation>Neues Spielfeld</translation>
     </message>
+    <message numerus="yes">
+        <source>New game: %Ln seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>New game: %1 seconds</source>
-        <translation>Neues Spiel: %1 Sekunden</translation>
+        <source>No run: the gems stay, pick dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln seconds left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -149,16 +171,16 @@ Siehe glimmerix(6).</translation>
 <context>
     <name>StatusBarAccessible</name>
     <message>
-        <source>Score %1</source>
-        <translation>Punktestand %1</translation>
-    </message>
-    <message>
         <source>Time %1</source>
         <translation>Zeit %1</translation>
     </message>
     <message>
         <source>Bonus bar</source>
         <translation>Bonusbalken</translation>
+    </message>
+    <message>
+        <source>Score %L1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

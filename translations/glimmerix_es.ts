@@ -15,52 +15,52 @@
 <context>
     <name>CellNames</name>
     <message>
-        <source>Column %1, row %2</source>
-        <translation>Columna %1, fila %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vacía</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, picked</source>
         <translation>%1, seleccionada</translation>
     </message>
     <message>
-        <source>no gem</source>
-        <translation>ninguna gema</translation>
+        <source>yellow</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gema amarilla</translation>
+        <source>white</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>white gem</source>
-        <translation>gema blanca</translation>
+        <source>red</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>red gem</source>
-        <translation>gema roja</translation>
+        <source>purple</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>purple gem</source>
-        <translation>gema morada</translation>
+        <source>light blue</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>light blue gem</source>
-        <translation>gema celeste</translation>
+        <source>green</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>green gem</source>
-        <translation>gema verde</translation>
+        <source>orange</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>orange gem</source>
-        <translation>gema naranja</translation>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
     </message>
 </context>
 <context>
@@ -78,34 +78,56 @@
         <translation>No está junto a la selección: %1 sigue seleccionada</translation>
     </message>
     <message>
-        <source>No run: the gems stay</source>
-        <translation>Sin línea: las gemas se quedan en su sitio</translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
-        <translation>
-            <numerusform>Intercambio: %n gema eliminada, %1 puntos con una bonificación de %2. Puntuación %3</numerusform>
-            <numerusform>Intercambio: %n gemas eliminadas, %1 puntos con una bonificación de %2. Puntuación %3</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
-        <translation>
-            <numerusform>Intercambio: %n gema eliminada, %1 puntos. Puntuación %2</numerusform>
-            <numerusform>Intercambio: %n gemas eliminadas, %1 puntos. Puntuación %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>10 seconds left</source>
-        <translation>Quedan 10 segundos</translation>
-    </message>
-    <message>
         <source>New board</source>
         <translation>Tablero nuevo</translation>
     </message>
+    <message numerus="yes">
+        <source>New game: %Ln seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>New game: %1 seconds</source>
-        <translation>Nueva partida: %1 segundos</translation>
+        <source>No run: the gems stay, pick dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln seconds left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -148,16 +170,16 @@ cualquier programa Qt, como -platform NOMBRE, funcionan como siempre. Véase gli
 <context>
     <name>StatusBarAccessible</name>
     <message>
-        <source>Score %1</source>
-        <translation>Puntuación %1</translation>
-    </message>
-    <message>
         <source>Time %1</source>
         <translation>Tiempo %1</translation>
     </message>
     <message>
         <source>Bonus bar</source>
         <translation>Barra de bonificación</translation>
+    </message>
+    <message>
+        <source>Score %L1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -15,52 +15,52 @@
 <context>
     <name>CellNames</name>
     <message>
-        <source>Column %1, row %2</source>
-        <translation>Colonne %1, ligne %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vide</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>%1, picked</source>
         <translation>%1, sélectionnée</translation>
     </message>
     <message>
-        <source>no gem</source>
-        <translation>aucune gemme</translation>
+        <source>yellow</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gemme jaune</translation>
+        <source>white</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>white gem</source>
-        <translation>gemme blanche</translation>
+        <source>red</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>red gem</source>
-        <translation>gemme rouge</translation>
+        <source>purple</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>purple gem</source>
-        <translation>gemme violette</translation>
+        <source>light blue</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>light blue gem</source>
-        <translation>gemme bleu clair</translation>
+        <source>green</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>green gem</source>
-        <translation>gemme verte</translation>
+        <source>orange</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>orange gem</source>
-        <translation>gemme orange</translation>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1 : %2 {1,?}</translation>
     </message>
 </context>
 <context>
@@ -78,34 +78,56 @@
         <translation>Pas à côté de la sélection : %1 reste sélectionnée</translation>
     </message>
     <message>
-        <source>No run: the gems stay</source>
-        <translation>Pas d&apos;alignement : les gemmes restent en place</translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
-        <translation>
-            <numerusform>Échange : %n gemme retirée, %1 points dont %2 de bonus. Score %3</numerusform>
-            <numerusform>Échange : %n gemmes retirées, %1 points dont %2 de bonus. Score %3</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
-        <translation>
-            <numerusform>Échange : %n gemme retirée, %1 points. Score %2</numerusform>
-            <numerusform>Échange : %n gemmes retirées, %1 points. Score %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>10 seconds left</source>
-        <translation>Plus que 10 secondes</translation>
-    </message>
-    <message>
         <source>New board</source>
         <translation>Nouveau plateau</translation>
     </message>
+    <message numerus="yes">
+        <source>New game: %Ln seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>New game: %1 seconds</source>
-        <translation>Nouvelle partie : %1 secondes</translation>
+        <source>No run: the gems stay, pick dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln seconds left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -148,16 +170,16 @@ de tout programme Qt, comme -platform NOM, fonctionnent comme d&apos;habitude. V
 <context>
     <name>StatusBarAccessible</name>
     <message>
-        <source>Score %1</source>
-        <translation>Score : %1</translation>
-    </message>
-    <message>
         <source>Time %1</source>
         <translation>Temps : %1</translation>
     </message>
     <message>
         <source>Bonus bar</source>
         <translation>Barre de bonus</translation>
+    </message>
+    <message>
+        <source>Score %L1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

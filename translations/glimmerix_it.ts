@@ -15,52 +15,52 @@
 <context>
     <name>CellNames</name>
     <message>
-        <source>Column %1, row %2</source>
-        <translation>Colonna %1, riga %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>vuota</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, picked</source>
         <translation>%1, selezionata</translation>
     </message>
     <message>
-        <source>no gem</source>
-        <translation>nessuna gemma</translation>
+        <source>yellow</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gemma gialla</translation>
+        <source>white</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>white gem</source>
-        <translation>gemma bianca</translation>
+        <source>red</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>red gem</source>
-        <translation>gemma rossa</translation>
+        <source>purple</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>purple gem</source>
-        <translation>gemma viola</translation>
+        <source>light blue</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>light blue gem</source>
-        <translation>gemma azzurra</translation>
+        <source>green</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>green gem</source>
-        <translation>gemma verde</translation>
+        <source>orange</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>orange gem</source>
-        <translation>gemma arancione</translation>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
     </message>
 </context>
 <context>
@@ -78,34 +78,56 @@
         <translation>Non è accanto alla selezione: %1 resta selezionata</translation>
     </message>
     <message>
-        <source>No run: the gems stay</source>
-        <translation>Nessuna fila: le gemme restano al loro posto</translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
-        <translation>
-            <numerusform>Scambio: %n gemma eliminata, %1 punti con un bonus di %2. Punteggio %3</numerusform>
-            <numerusform>Scambio: %n gemme eliminate, %1 punti con un bonus di %2. Punteggio %3</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
-        <translation>
-            <numerusform>Scambio: %n gemma eliminata, %1 punti. Punteggio %2</numerusform>
-            <numerusform>Scambio: %n gemme eliminate, %1 punti. Punteggio %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>10 seconds left</source>
-        <translation>Mancano 10 secondi</translation>
-    </message>
-    <message>
         <source>New board</source>
         <translation>Nuova griglia</translation>
     </message>
+    <message numerus="yes">
+        <source>New game: %Ln seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>New game: %1 seconds</source>
-        <translation>Nuova partita: %1 secondi</translation>
+        <source>No run: the gems stay, pick dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln seconds left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -148,16 +170,16 @@ programma Qt, come -platform NOME, funzionano come sempre. Vedi glimmerix(6).</t
 <context>
     <name>StatusBarAccessible</name>
     <message>
-        <source>Score %1</source>
-        <translation>Punteggio %1</translation>
-    </message>
-    <message>
         <source>Time %1</source>
         <translation>Tempo %1</translation>
     </message>
     <message>
         <source>Bonus bar</source>
         <translation>Barra bonus</translation>
+    </message>
+    <message>
+        <source>Score %L1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

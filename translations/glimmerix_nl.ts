@@ -15,52 +15,52 @@
 <context>
     <name>CellNames</name>
     <message>
-        <source>Column %1, row %2</source>
-        <translation>Kolom %1, rij %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>leeg</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, picked</source>
         <translation>%1, geselecteerd</translation>
     </message>
     <message>
-        <source>no gem</source>
-        <translation>geen edelsteen</translation>
+        <source>yellow</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>gele edelsteen</translation>
+        <source>white</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>white gem</source>
-        <translation>witte edelsteen</translation>
+        <source>red</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>red gem</source>
-        <translation>rode edelsteen</translation>
+        <source>purple</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>purple gem</source>
-        <translation>paarse edelsteen</translation>
+        <source>light blue</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>light blue gem</source>
-        <translation>lichtblauwe edelsteen</translation>
+        <source>green</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>green gem</source>
-        <translation>groene edelsteen</translation>
+        <source>orange</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>orange gem</source>
-        <translation>oranje edelsteen</translation>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
     </message>
 </context>
 <context>
@@ -78,34 +78,56 @@
         <translation>Niet naast de selectie: %1 blijft geselecteerd</translation>
     </message>
     <message>
-        <source>No run: the gems stay</source>
-        <translation>Geen rij van drie: de edelstenen blijven liggen</translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
-        <translation>
-            <numerusform>Geruild: %n edelsteen weggespeeld, %1 punten met %2 bonuspunten. Totaal %3</numerusform>
-            <numerusform>Geruild: %n edelstenen weggespeeld, %1 punten met %2 bonuspunten. Totaal %3</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
-        <translation>
-            <numerusform>Geruild: %n edelsteen weggespeeld, %1 punten. Totaal %2</numerusform>
-            <numerusform>Geruild: %n edelstenen weggespeeld, %1 punten. Totaal %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>10 seconds left</source>
-        <translation>Nog 10 seconden</translation>
-    </message>
-    <message>
         <source>New board</source>
         <translation>Nieuw speelveld</translation>
     </message>
+    <message numerus="yes">
+        <source>New game: %Ln seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>New game: %1 seconds</source>
-        <translation>Nieuw spel: %1 seconden</translation>
+        <source>No run: the gems stay, pick dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln seconds left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -148,16 +170,16 @@ van elk Qt-programma, zoals -platform NAAM, werken zoals altijd. Zie glimmerix(6
 <context>
     <name>StatusBarAccessible</name>
     <message>
-        <source>Score %1</source>
-        <translation>Totaal %1</translation>
-    </message>
-    <message>
         <source>Time %1</source>
         <translation>Tijd %1</translation>
     </message>
     <message>
         <source>Bonus bar</source>
         <translation>Bonusbalk</translation>
+    </message>
+    <message>
+        <source>Score %L1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -15,52 +15,52 @@
 <context>
     <name>CellNames</name>
     <message>
-        <source>Column %1, row %2</source>
-        <translation>Kolumna %1, wiersz %2</translation>
-    </message>
-    <message>
         <source>empty</source>
         <translation>puste</translation>
-    </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
     </message>
     <message>
         <source>%1, picked</source>
         <translation>%1, zaznaczony</translation>
     </message>
     <message>
-        <source>no gem</source>
-        <translation>brak klejnotu</translation>
+        <source>yellow</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>yellow gem</source>
-        <translation>żółty klejnot</translation>
+        <source>white</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>white gem</source>
-        <translation>biały klejnot</translation>
+        <source>red</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>red gem</source>
-        <translation>czerwony klejnot</translation>
+        <source>purple</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>purple gem</source>
-        <translation>fioletowy klejnot</translation>
+        <source>light blue</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>light blue gem</source>
-        <translation>jasnoniebieski klejnot</translation>
+        <source>green</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>green gem</source>
-        <translation>zielony klejnot</translation>
+        <source>orange</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>orange gem</source>
-        <translation>pomarańczowy klejnot</translation>
+        <source>%1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
     </message>
 </context>
 <context>
@@ -78,36 +78,60 @@
         <translation>To pole nie sąsiaduje z zaznaczonym, więc zaznaczona pozostaje %1</translation>
     </message>
     <message>
-        <source>No run: the gems stay</source>
-        <translation>Brak rzędu: klejnoty zostają na miejscu</translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points with a bonus of %2. Score %3</source>
-        <translation>
-            <numerusform>Zamiana: usunięto %n klejnot, %1 punktów, w tym %2 punktów premii. Wynik %3</numerusform>
-            <numerusform>Zamiana: usunięto %n klejnoty, %1 punktów, w tym %2 punktów premii. Wynik %3</numerusform>
-            <numerusform>Zamiana: usunięto %n klejnotów, %1 punktów, w tym %2 punktów premii. Wynik %3</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %n gems cleared, %1 points. Score %2</source>
-        <translation>
-            <numerusform>Zamiana: usunięto %n klejnot, %1 punktów. Wynik %2</numerusform>
-            <numerusform>Zamiana: usunięto %n klejnoty, %1 punktów. Wynik %2</numerusform>
-            <numerusform>Zamiana: usunięto %n klejnotów, %1 punktów. Wynik %2</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>10 seconds left</source>
-        <translation>Zostało 10 sekund</translation>
-    </message>
-    <message>
         <source>New board</source>
         <translation>Nowa plansza</translation>
     </message>
+    <message numerus="yes">
+        <source>New game: %Ln seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
     <message>
-        <source>New game: %1 seconds</source>
-        <translation>Nowa gra: %1 sekund</translation>
+        <source>No run: the gems stay, pick dropped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln seconds left</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -150,16 +174,16 @@ Qt, takie jak -platform NAZWA, działają jak zwykle. Zobacz glimmerix(6).</tran
 <context>
     <name>StatusBarAccessible</name>
     <message>
-        <source>Score %1</source>
-        <translation>Wynik %1</translation>
-    </message>
-    <message>
         <source>Time %1</source>
         <translation>Czas %1</translation>
     </message>
     <message>
         <source>Bonus bar</source>
         <translation>Pasek premii</translation>
+    </message>
+    <message>
+        <source>Score %L1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

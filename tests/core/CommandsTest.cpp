@@ -46,6 +46,7 @@ TEST_F(CommandsTest, BoxesSayTheirTextWhileTheBoardIsHiddenAndTheClockStopped) {
   }
   EXPECT_EQ(game.Cells, board);
   EXPECT_EQ(State(), state);
+  EXPECT_EQ(game.Tally, (Tallies{.GamesDealt = 1, .BoxesShown = 3}));
 }
 
 TEST_F(CommandsTest, EscapePausesAndOtherKeysDoNothing) {

@@ -49,10 +49,16 @@ struct GameState {
 
 namespace glimmerix {
 inline void PrintTo(const Tallies& t, std::ostream* os) {
-  *os << "dealt " << t.GamesDealt << ", redealt " << t.BoardsRedealt << ", exchanges "
-      << t.ExchangesMade << " made " << t.ExchangesRefused << " refused, too far " << t.ClicksTooFar
-      << ", gems " << t.GemsCleared << " for " << t.PointsForGems << ", bonuses " << t.BonusesPaid
-      << " for " << t.PointsForBonuses;
+  const auto counts = [os](const auto& lines) {
+    for (int runs : lines) *os << runs;
+  };
+  *os << "dealt " << t.GamesDealt << ", redealt " << t.BoardsRedealt << ", boxes " << t.BoxesShown
+      << ", exchanges " << t.ExchangesMade << " made " << t.ExchangesRefused << " refused, too far "
+      << t.ClicksTooFar << ", gems " << t.GemsCleared << " for " << t.PointsForGems << ", bonuses "
+      << t.BonusesPaid << " for " << t.PointsForBonuses << ", runs across rows ";
+  counts(t.RunsAcross);
+  *os << " down columns ";
+  counts(t.RunsDown);
 }
 }  // namespace glimmerix
 

@@ -26,7 +26,8 @@ TEST_F(ScoreTest, TheBonusIsPaidAtTheGemThatReachesTheThreshold) {
     EXPECT_EQ(game.Tally, (Tallies{.GemsCleared = 3,
                                    .PointsForGems = 30,
                                    .BonusesPaid = bonuses,
-                                   .PointsForBonuses = 300 * bonuses}))
+                                   .PointsForBonuses = 300 * bonuses,
+                                   .RunsDown = {1}}))
         << "bar " << bar;
     EXPECT_EQ(game.Score, score) << "bar " << bar;
     EXPECT_EQ(game.lblscore.Caption, std::to_string(score));
@@ -56,9 +57,11 @@ TEST_F(ScoreTest, TheScoreStopsAt32767) {
   EXPECT_EQ(game.lblscore.Caption, "32767");
   RemoveThree();
   EXPECT_EQ(game.Score, MaxScore);
-  EXPECT_EQ(
-      game.Tally,
-      (Tallies{.GemsCleared = 6, .PointsForGems = 10, .BonusesPaid = 1, .PointsForBonuses = 7}))
+  EXPECT_EQ(game.Tally, (Tallies{.GemsCleared = 6,
+                                 .PointsForGems = 10,
+                                 .BonusesPaid = 1,
+                                 .PointsForBonuses = 7,
+                                 .RunsDown = {2}}))
       << "the points the score took";
 }
 

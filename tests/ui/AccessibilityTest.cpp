@@ -10,6 +10,7 @@
 #include "Heard.h"
 #include "ModalBox.h"
 #include "ui/access/BoardAccessible.h"
+#include "ui/app/Translations.h"
 #include "ui/toolkit/GameScreen.h"
 #include "ui/windows/BoardView.h"
 #include "ui/windows/MainWindow.h"
@@ -23,6 +24,7 @@ struct AccessibilityTest : GameTest {
     SetBoard(game.Cells, Stuck);
     game.lblscore.Caption = "120";
     game.lblDisplayTime.Caption = "45.6";
+    game.TimeLeft = 45.6;
     game.linTime.X2 = 2370;
     game.Picked = {0, NoCell, NoCell};
     game.SavedPick = NoCell;
@@ -66,50 +68,66 @@ TEST_F(AccessibilityTest, TheBoardIsATableOfCellsRowByRow) {
     ASSERT_EQ(cell->parent(), board);
   }
   EXPECT_EQ(table->cellAt(8, 0), nullptr);
-  EXPECT_EQ(board->child(0)->text(QAccessible::Name), "Column A, row 1: yellow gem");
-  EXPECT_EQ(board->child(1)->text(QAccessible::Name), "Column B, row 1: white gem");
-  EXPECT_EQ(board->child(63)->text(QAccessible::Name), "Column H, row 8: white gem");
+  // A row read aloud names the row once, then the gems: every kind, as a row shows them.
+  SetBoard(game.Cells, {"12345677", "34123412", "12341234", "34123412", "12341234", "34123412",
+                        "12341234", "34123412"});
+  window.showChanges();
+  QStringList row;
+  for (int index = 0; index < 8; ++index) row << board->child(index)->text(QAccessible::Name);
+  EXPECT_EQ(row, QStringList({"row 1, yellow", "white", "red", "purple", "light blue", "green",
+                              "orange", "orange"}));
+  QList<QAccessibleInterface*> header = board->child(62)->tableCellInterface()->rowHeaderCells();
+  ASSERT_EQ(header.size(), 1);
+  EXPECT_EQ(header[0]->text(QAccessible::Name), "row 8");
+  EXPECT_EQ(header[0]->role(), QAccessible::RowHeader);
   const Heard heard;
   Click(9);
   game.Cells[10].Visible = false;
   window.showChanges();
-  const std::string picked = "Column B, row 2: purple gem, picked";
-  EXPECT_EQ(heard.events,
-            (std::vector<Heard::Event>{
-                {QAccessible::NameChanged, QAccessible::Cell, picked},
-                {QAccessible::SelectionAdd, QAccessible::Cell, picked},
-                {QAccessible::NameChanged, QAccessible::Cell, "Column B, row 3: empty"}}));
-  EXPECT_EQ(board->child(9)->text(QAccessible::Name), "Column B, row 2: purple gem, picked");
+  EXPECT_EQ(heard.events, (std::vector<Heard::Event>{
+                              {QAccessible::NameChanged, QAccessible::Cell, "purple, picked"},
+                              {QAccessible::SelectionAdd, QAccessible::Cell, "purple, picked"},
+                              {QAccessible::NameChanged, QAccessible::Cell, "empty"}}));
   EXPECT_TRUE(board->child(9)->state().selected);
   EXPECT_EQ(table->selectedCells(), QList{board->child(9)});
   EXPECT_FALSE(board->child(1)->state().selected);
-  EXPECT_EQ(board->child(17)->text(QAccessible::Name), "Column B, row 3: empty");
+  EXPECT_EQ(board->child(17)->text(QAccessible::Name), "empty");
   game.Cells[9].Visible = false;
-  EXPECT_EQ(board->child(9)->text(QAccessible::Name), "Column B, row 2: empty") << "picked or not";
+  EXPECT_EQ(board->child(9)->text(QAccessible::Name), "empty") << "picked or not";
   EXPECT_EQ(board->text(QAccessible::Description),
             "Arrow keys move the cursor, Space or Return presses the cell under it, Esc pauses.");
 }
 
 // Where the player is, the screen reader is: the cursor's cell has the focus, seen or
-// not, and it follows the mouse.
-TEST_F(AccessibilityTest, TheCursorsCellIsTheFocusFromTheStart) {
+// not, and it follows the mouse. Its name tells the column after a move along the row;
+// the first cell of a row tells the row, unless the cursor came to it along the row.
+TEST_F(AccessibilityTest, TheCursorsCellIsTheFocusAndSaysWhatTheMoveChanged) {
   const Heard heard;
   Focus();
   EXPECT_EQ(Board()->focusChild(), Board()->child(0));
   EXPECT_TRUE(Board()->child(0)->state().focused);
-  EXPECT_EQ(heard.focused(), Heard::Names{"Column A, row 1: yellow gem"});
+  EXPECT_EQ(heard.focused(), Heard::Names{"row 1, yellow"});
   Keys({Qt::Key_Right});
   EXPECT_EQ(window.board()->cursor().cell(), 0) << "the first arrow only shows the ring";
   EXPECT_TRUE(window.board()->cursor().shown());
+  Keys({Qt::Key_Right, Qt::Key_Down});
+  const std::size_t before = heard.events.size();
+  Keys({Qt::Key_Left});
+  EXPECT_EQ(std::vector(heard.events.begin() + before, heard.events.end()),
+            (std::vector<Heard::Event>{{QAccessible::NameChanged, QAccessible::Cell, "purple"},
+                                       {QAccessible::NameChanged, QAccessible::Cell, "A red"},
+                                       {QAccessible::Focus, QAccessible::Cell, "A red"}}))
+      << "names change before the focus";
+  Keys({Qt::Key_Down});
+  EXPECT_EQ(Board()->child(8)->text(QAccessible::Name), "row 2, red") << "the row it left";
   ClickAt(42);
   EXPECT_FALSE(window.board()->cursor().shown());
   EXPECT_EQ(Board()->focusChild(), Board()->child(TableIndexOf(42)));
   Keys({Qt::Key_Space, Qt::Key_Down});
   EXPECT_EQ(game.Picked[1], 42) << "Space showed the ring, the click had picked";
   ClickAt(43);  // the cursor's own cell
-  EXPECT_EQ(heard.focused(),
-            Heard::Names({"Column A, row 1: yellow gem", "Column F, row 3: white gem",
-                          "Column F, row 4: purple gem"}));
+  EXPECT_EQ(heard.focused(), Heard::Names({"row 1, yellow", "B white", "purple", "A red",
+                                           "row 3, yellow", "white", "purple"}));
   window.menuBar()->setFocus();
   EXPECT_EQ(Board()->focusChild(), nullptr) << "the menu bar has the keys";
   EXPECT_FALSE(Board()->child(TableIndexOf(43))->state().focused);
@@ -169,55 +187,90 @@ TEST_F(AccessibilityTest, EveryActionIsAnsweredInWords) {
     };
   };
   const std::vector<Case> cases{
-      {"a pick", [](auto& t) { t.ClickAt(9); }, {"Picked Column B, row 2: purple gem"}},
+      {"a pick", [](auto& t) { t.ClickAt(9); }, {"Picked B2 purple"}},
       {"a distant second click",
        [](auto& t) { t.ClickAt(9), t.ClickAt(27); },
-       {"Picked Column B, row 2: purple gem", "Not beside the pick: Column B, row 2 stays picked"}},
+       {"Picked B2 purple", "Not beside the pick: B2 stays picked"}},
       {"a pick taken back",
        [](auto& t) {
          t.ClickAt(9);
          for (QPoint at : {FrameRect(9).topLeft(), GemRect(9, 4).center()})  // rim, then gem
            QTest::mouseClick(t.window.board(), Qt::LeftButton, {}, at);
        },
-       {"Picked Column B, row 2: purple gem", "Pick dropped"}},
+       {"Picked B2 purple", "Pick dropped"}},
       {"an exchange without a run",
        [](auto& t) { t.ClickAt(9), t.ClickAt(10); },
-       {"Picked Column B, row 2: purple gem", "No run: the gems stay"}},
+       {"Picked B2 purple", "No run: the gems stay, pick dropped"}},
       {"a scoring exchange",
        exchange(2370),
-       {"Picked Column C, row 1: purple gem",
-        "Exchanged: 3 gems cleared, 30 points. Score 30. New board. Column D, row 1: purple gem"}},
+       {"Picked C1 purple",
+        "Exchanged: 3 gems cleared in row 1, 30 points. Score 30. New board. "
+        "90 seconds left. D1 purple"}},
       {"a scoring exchange that pays the bonus",
        exchange(4700),
-       {"Picked Column C, row 1: purple gem",
-        "Exchanged: 3 gems cleared, 330 points with a bonus of 300. Score 330. New board. "
-        "Column D, row 1: purple gem"}},
+       {"Picked C1 purple",
+        "Exchanged: 3 gems cleared in row 1, 330 points with a bonus of 300. Score 330. New "
+        "board. 90 seconds left. D1 purple"}},
       {"New Game",
        [](auto& t) { t.window.mnuNewGame->trigger(); },
-       {"New game: 90 seconds. Column D, row 1: yellow gem"}},
+       {"New game: 90 seconds. D1 yellow"}},
+      {"YES",
+       [](auto& t) { t.Play([&] { t.game.cmdYes_Click(); }); },
+       {"New game: 90 seconds. D1 yellow"}},
       {"a board without moves, dealt again",
        [](auto& t) {
          t.random.kinds = KindsOf(FirstPairMove);
          t.Play([&] { t.game.CheckForMoves(); });
        },
-       {"New board"}},
-      {"ten seconds left, as the clock shows 10.0, and again in the next game",
+       {"New board. 46 seconds left. D1 purple"}},
+      {"the pause box",
+       [](auto& t) { t.window.mnuPauseGame->trigger(); },
+       {"46 seconds left. D1 purple"}},
+      {"a restore from minimised",
        [](auto& t) {
-         for (double left : {10.12, 10.02, 90.0, 10.12}) {
-           t.game.TimeLeft = left;
-           t.Play([&] { t.game.tmrTimeline_Timer(); });
-         }
+         t.window.showMinimized();
+         t.window.showNormal();
        },
-       {"10 seconds left", "10 seconds left"}},
+       {"D1 purple"}},
   };
   for (const Case& c : cases) {
     SetBoard(game.Cells, Stuck);
+    game.TimeLeft = 45.6;
     for (Cell& cell : game.Cells) cell.Frame = FrameLook::Plain;
     game.Picked = {0, NoCell, NoCell};
     const Heard heard;
     c.act(*this);
     EXPECT_EQ(heard.spoken(), c.spoken) << c.what;
   }
+}
+
+// The warning as the clock shows 10.0, once a game. While the last words are still being
+// heard it waits for them, or joins the next result that comes first.
+TEST_F(AccessibilityTest, TenSecondsLeftNeverCutsOffAResult) {
+  const Heard heard;
+  const auto tick = [&](double left) {
+    game.TimeLeft = left;
+    Play([&] { game.tmrTimeline_Timer(); });
+  };
+  const auto warn = [&] {
+    tick(90.0);
+    tick(10.12);
+  };
+  warn();
+  EXPECT_EQ(heard.spoken(), Heard::Names{"10 seconds left"}) << "said at once";
+  ClickAt(9);
+  warn();
+  ClickAt(27);  // not beside the pick
+  QTest::mouseClick(window.board(), Qt::LeftButton, {}, GemRect(9, 4).center());
+  QElapsedTimer waited;
+  waited.start();
+  warn();
+  EXPECT_EQ(heard.spoken().size(), 4u) << "it waits";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return heard.spoken().size() == 5; }, 5000));
+  EXPECT_GE(waited.elapsed(), 700) << "for the words before it";
+  EXPECT_EQ(heard.spoken(), Heard::Names({"10 seconds left", "Picked B2 purple",
+                                          "Not beside the pick: B2 stays picked. 10 seconds left",
+                                          "Pick dropped", "10 seconds left"}));
 }
 
 TEST_F(AccessibilityTest, TheStatusBarHoldsScoreTimeAndBar) {
@@ -234,6 +287,10 @@ TEST_F(AccessibilityTest, TheStatusBarHoldsScoreTimeAndBar) {
     seen |= rect;
   }
   EXPECT_EQ(names, QStringList({"Score 120", "Time 45.6", "Bonus bar"}));
+  InstallTranslations(QLocale(QLocale::German));
+  game.lblDisplayTime.Caption = "03.3";
+  EXPECT_EQ(status->child(1)->text(QAccessible::Name), "Zeit 3,3") << "as German writes it";
+  InstallTranslations(QLocale::c());
   QAccessibleInterface* bar = status->child(2);
   EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
   EXPECT_EQ(bar->valueInterface()->currentValue(), 2370);

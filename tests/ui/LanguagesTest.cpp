@@ -129,13 +129,16 @@ struct Texts {
         for (int j = 0; j < part->childCount(); ++j) add(part->child(j)->text(QAccessible::Name));
       }
     }
-    readSpoken(window);
+    readSpoken(screen);
   }
 
-  // What the game says to a screen reader: a pick, a distant click, a pick taken back, an
-  // exchange without a run, a scoring one, a new game.
-  void readSpoken(MainWindow& window) {
+  // What the game says to a screen reader: ten seconds left, a pick, a distant click, a
+  // pick taken back, an exchange without a run, a scoring one, a new game, a pause.
+  void readSpoken(GameScreen& screen) {
+    MainWindow& window = screen.window();
     const Heard heard;
+    game.TimeLeft = 10.1;  // first: the warning would wait for words said before it
+    screen.events().run([&] { game.tmrTimeline_Timer(); });
     const auto click = [&](QPoint at) {
       QTest::mouseClick(window.board(), Qt::LeftButton, {}, at);
     };
@@ -150,6 +153,7 @@ struct Texts {
     QAccessibleInterface* board = QAccessible::queryAccessibleInterface(window.board());
     add(board->child(17)->text(QAccessible::Name));
     window.mnuNewGame->trigger();
+    window.mnuPauseGame->trigger();
     for (const std::string& said : heard.spoken()) add(QString::fromStdString(said));
   }
 

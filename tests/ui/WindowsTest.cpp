@@ -309,7 +309,9 @@ TEST_F(ToolkitTest, TheGameOverWindowShowsTheScoreAndYesDealsAgain) {
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     QCoreApplication::processEvents();
     ASSERT_FALSE(heard.focused().empty()) << "the cursor's cell is named again";
-    EXPECT_EQ(heard.focused().back().rfind("Column A, row 1: ", 0), 0u);
+    EXPECT_EQ(heard.focused().back().rfind("row 1, ", 0), 0u) << "A1, where a game starts";
+    ASSERT_FALSE(heard.spoken().empty());
+    EXPECT_EQ(heard.spoken()[0].rfind("New game: 90 seconds. A1 ", 0), 0u);
     EXPECT_TRUE(ScreenShowsTheGame()) << "after YES";
   }
 }

@@ -11,6 +11,7 @@
 #include "EndInTest.h"
 #include "ui/access/Accessibility.h"
 #include "ui/app/EndProgram.h"
+#include "ui/app/Translations.h"
 
 int main(int argc, char* argv[]) {
   // Headless unless told otherwise, test discovery at build time included.
@@ -22,6 +23,7 @@ int main(int argc, char* argv[]) {
   // As when a screen reader listens: the game's accessibility events reach the tests.
   QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
   glimmerix::InstallAccessibility();
+  glimmerix::InstallTranslations(QLocale::c());  // the designed English, whatever LANG says
   // A random deal can come without moves; its box must not hold up a test.
   QTimer noMoves;
   QObject::connect(&noMoves, &QTimer::timeout, [] {

@@ -1,6 +1,8 @@
 #include "ui/access/Accessibility.h"
 
 #include <QAccessibleWidget>
+#include <algorithm>
+#include <array>
 
 #include "ui/access/Announcer.h"
 #include "ui/access/BoardAccessible.h"
@@ -53,8 +55,17 @@ void InstallAccessibility() {
 
 void ReportChanges(const MainWindow& window) {
   BoardView* board = window.board();
-  QObject::connect(board, &BoardView::cursorMoved, board, [board] {
-    Notify(board, QAccessible::Focus, TableIndexOf(board->cursor().cell()));
+  // A cell's name tells where it is only where the cursor's move makes that news: the
+  // names of the cells it left and reached, and of their rows' first cells, change
+  // before the focus, or a screen reader would speak them as they were.
+  QObject::connect(board, &BoardView::cursorMoved, board, [board](std::int16_t from) {
+    const std::int16_t to = board->cursor().cell();
+    const std::array renamed{from, to, CellAt(0, RowOf(from)), CellAt(0, RowOf(to))};
+    for (auto cell = renamed.begin(); cell != renamed.end(); ++cell) {
+      if (std::find(renamed.begin(), cell, *cell) == cell)
+        Notify(board, QAccessible::NameChanged, TableIndexOf(*cell));
+    }
+    Notify(board, QAccessible::Focus, TableIndexOf(to));
   });
   QObject::connect(
       board, &BoardView::cellShown, board, [board](std::int16_t cell, bool pickChanged) {

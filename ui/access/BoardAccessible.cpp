@@ -1,17 +1,43 @@
 #include "ui/access/BoardAccessible.h"
 
 #include "ui/access/CellAccessible.h"
+#include "ui/access/CellNames.h"
 #include "ui/windows/BoardView.h"
 
 namespace glimmerix {
+
+namespace {
+
+class RowHeaderAccessible : public LeafAccessible {
+ public:
+  RowHeaderAccessible(QAccessibleInterface* table, int row) : LeafAccessible(table), row_(row) {}
+
+  [[nodiscard]] QString text(QAccessible::Text t) const override {
+    return t == QAccessible::Name ? RowName(row_) : QString();
+  }
+  [[nodiscard]] QRect rect() const override { return {}; }
+  [[nodiscard]] QAccessible::Role role() const override { return QAccessible::RowHeader; }
+  [[nodiscard]] QAccessible::State state() const override { return {}; }
+
+ private:
+  int row_;
+};
+
+}  // namespace
 
 // The cells row by row, as a table lists them.
 BoardTableAccessible::BoardTableAccessible(BoardView* view)
     : WidgetWithParts(view, QAccessible::Table) {
   for (std::int16_t row = 0; row < Rows; ++row) {
+    rowHeaders_[row] = QAccessible::registerAccessibleInterface(new RowHeaderAccessible(this, row));
+    QAccessibleInterface* header = QAccessible::accessibleInterface(rowHeaders_[row]);
     for (std::int16_t column = 0; column < Columns; ++column)
-      addPart(new CellAccessible(this, view, CellAt(column, row)));
+      addPart(new CellAccessible(this, header, view, CellAt(column, row)));
   }
+}
+
+BoardTableAccessible::~BoardTableAccessible() {
+  for (QAccessible::Id id : rowHeaders_) QAccessible::deleteAccessibleInterface(id);
 }
 
 BoardView* BoardTableAccessible::view() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <array>
 
 #include "board/Board.h"
 #include "ui/access/AccessibleParts.h"
@@ -23,6 +24,7 @@ class BoardTableAccessible : public WidgetWithParts, public QAccessibleTableInte
 
  public:
   explicit BoardTableAccessible(BoardView* view);
+  ~BoardTableAccessible() override;
 
   [[nodiscard]] QString text(QAccessible::Text t) const override;
   [[nodiscard]] QAccessibleInterface* childAt(int x, int y) const override;
@@ -56,6 +58,9 @@ class BoardTableAccessible : public WidgetWithParts, public QAccessibleTableInte
   [[nodiscard]] QAccessibleInterface* cell(std::int16_t cell) const {
     return child(TableIndexOf(cell));
   }
+
+  // Named by a screen reader when the player asks where they are; no children of the table.
+  std::array<QAccessible::Id, Rows> rowHeaders_{};
 };
 
 }  // namespace glimmerix

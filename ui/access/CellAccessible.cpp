@@ -18,7 +18,7 @@ bool TakesClicks(const QWidget& view) {
 
 QString CellAccessible::text(QAccessible::Text t) const {
   if (t != QAccessible::Name) return {};
-  return CellName(view_->game().Cells[cell_], cell_);
+  return TableCellName(view_->game().Cells, cell_, view_->cursor());
 }
 
 QRect CellAccessible::rect() const {

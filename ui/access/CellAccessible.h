@@ -7,14 +7,15 @@ namespace glimmerix {
 
 class BoardView;
 
-// One cell of the board's table as assistive technology meets it: its place, gem and
-// pick, whether it has the focus, and a press action that does what Space does.
+// One cell of the board's table as assistive technology meets it: its gem and pick, its
+// row and column, whether it has the focus, and a press action that does what Space does.
 class CellAccessible : public LeafAccessible,
                        public QAccessibleActionInterface,
                        public QAccessibleTableCellInterface {
  public:
-  CellAccessible(QAccessibleInterface* table, BoardView* view, std::int16_t cell)
-      : LeafAccessible(table), table_(table), view_(view), cell_(cell) {}
+  CellAccessible(QAccessibleInterface* table, QAccessibleInterface* rowHeader, BoardView* view,
+                 std::int16_t cell)
+      : LeafAccessible(table), table_(table), rowHeader_(rowHeader), view_(view), cell_(cell) {}
 
   [[nodiscard]] QString text(QAccessible::Text t) const override;
   [[nodiscard]] QRect rect() const override;
@@ -28,7 +29,9 @@ class CellAccessible : public LeafAccessible,
 
   [[nodiscard]] bool isSelected() const override;
   [[nodiscard]] QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
-  [[nodiscard]] QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  [[nodiscard]] QList<QAccessibleInterface*> rowHeaderCells() const override {
+    return {rowHeader_};
+  }
   [[nodiscard]] int columnIndex() const override { return ColumnOf(cell_); }
   [[nodiscard]] int rowIndex() const override { return RowOf(cell_); }
   [[nodiscard]] int columnExtent() const override { return 1; }
@@ -37,6 +40,7 @@ class CellAccessible : public LeafAccessible,
 
  private:
   QAccessibleInterface* table_;
+  QAccessibleInterface* rowHeader_;
   BoardView* view_;
   std::int16_t cell_;
 };

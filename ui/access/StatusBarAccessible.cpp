@@ -1,5 +1,7 @@
 #include "ui/access/StatusBarAccessible.h"
 
+#include <QLocale>
+
 #include "ui/access/AccessibleParts.h"
 #include "ui/app/Translations.h"
 #include "ui/windows/Geometry.h"
@@ -10,6 +12,13 @@ namespace glimmerix {
 namespace {
 
 using Part = StatusRow::Part;
+
+// The clock as the player's language writes a number: "3.3" or "3,3" for the "03.3" shown.
+QString Spoken(const Label& clock) {
+  bool isTime = false;
+  const double seconds = QString::fromStdString(clock.Caption).toDouble(&isTime);
+  return isTime ? QLocale().toString(seconds, 'f', 1) : CoreText(clock.Caption);
+}
 
 // One of the row's three parts; the bar tells its length too.
 class StatusPart : public LeafAccessible, public QAccessibleValueInterface {
@@ -26,10 +35,12 @@ class StatusPart : public LeafAccessible, public QAccessibleValueInterface {
   [[nodiscard]] QString text(QAccessible::Text t) const override {
     if (t != QAccessible::Name) return {};
     const frmMain& game = row_->game();
-    if (part_ == Part::Score)
-      return StatusBarAccessible::tr("Score %1").arg(QString::fromStdString(game.lblscore.Caption));
+    if (part_ == Part::Score) {
+      return StatusBarAccessible::tr("Score %L1")
+          .arg(QString::fromStdString(game.lblscore.Caption).toInt());
+    }
     if (part_ == Part::Clock)
-      return StatusBarAccessible::tr("Time %1").arg(CoreText(game.lblDisplayTime.Caption));
+      return StatusBarAccessible::tr("Time %1").arg(Spoken(game.lblDisplayTime));
     return StatusBarAccessible::tr("Bonus bar");
   }
 

@@ -35,6 +35,7 @@ void Load(Translators& translators, const QLocale& locale) {
 }  // namespace
 
 void InstallTranslations(const QLocale& locale) {
+  QLocale::setDefault(locale);  // numbers too are written as the language writes them
   Translators& translators = Current();
   QCoreApplication::removeTranslator(&translators.game);
   QCoreApplication::removeTranslator(&translators.qt);

@@ -6,13 +6,15 @@
 #include "ui/access/Announcer.h"
 #include "ui/windows/BoardView.h"
 #include "ui/windows/MainWindow.h"
+#include "ui/windows/StatusRow.h"
 
 namespace glimmerix {
 
 GameScreen::GameScreen(frmMain& game)
     : game_(game),
       window_(std::make_unique<MainWindow>(game)),
-      narrator_(game, *window_->board(), *new Announcer(window_.get())) {
+      // Inside the status bar, a screen reader speaks the announcements without a title.
+      narrator_(game, *window_, *new Announcer(window_->status())) {
   QObject::connect(&events_, &GameEvents::catchUp, window_.get(), &MainWindow::showChanges);
   QObject::connect(&events_, &GameEvents::began, [this] { narrator_.eventBegan(); });
   QObject::connect(&events_, &GameEvents::ended, [this] { narrator_.eventEnded(); });

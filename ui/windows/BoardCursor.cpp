@@ -38,6 +38,7 @@ bool BoardCursor::move(int key) {
   const int down = int{key == Qt::Key_Down} - int{key == Qt::Key_Up};
   if (across == 0 && down == 0) return false;
   if (!std::exchange(shown_, true)) return true;
+  movedAcross_ = across != 0;
   const int column = std::clamp(ColumnOf(cell_) + across, 0, Columns - 1);
   const int row = std::clamp(RowOf(cell_) + down, 0, Rows - 1);
   cell_ = CellAt(static_cast<std::int16_t>(column), static_cast<std::int16_t>(row));
@@ -47,6 +48,7 @@ bool BoardCursor::move(int key) {
 void BoardCursor::clickedAt(std::int16_t cell) {
   cell_ = cell;
   shown_ = false;
+  movedAcross_ = false;
 }
 
 QRect CursorRect(std::int16_t cell) {

@@ -22,10 +22,13 @@ class BoardCursor {
 
   [[nodiscard]] std::int16_t cell() const { return cell_; }
   [[nodiscard]] bool shown() const { return shown_; }
+  // The last move went along a row, left or right.
+  [[nodiscard]] bool movedAcross() const { return movedAcross_; }
 
  private:
   std::int16_t cell_ = 0;
   bool shown_ = false;
+  bool movedAcross_ = false;
 };
 
 // The cursor is a black ring on the inner edge of the white grid lines round its cell

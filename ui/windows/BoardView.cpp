@@ -101,7 +101,7 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
   } else if (cursor_.move(event->key())) {
     update(CursorRect(from));
     update(CursorRect(cursor_.cell()));
-    if (cursor_.cell() != from) emit cursorMoved();
+    if (cursor_.cell() != from) emit cursorMoved(from);
   } else if (IsPressKey(*event)) {
     cursor_.show();
     update(CursorRect(from));
@@ -114,8 +114,9 @@ void BoardView::keyPressEvent(QKeyEvent* event) {
 // The keyboard goes on from where the mouse was.
 void BoardView::moveCursorTo(std::int16_t cell) {
   if (cell == NoCell || cell == cursor_.cell()) return;
+  const std::int16_t from = cursor_.cell();
   cursor_.clickedAt(cell);
-  if (hasFocus()) emit cursorMoved();
+  if (hasFocus()) emit cursorMoved(from);
 }
 
 // The ring shows only while the keys reach the board. Getting the keyboard back (after
@@ -127,7 +128,7 @@ void BoardView::focusInEvent(QFocusEvent* event) {
   QMetaObject::invokeMethod(
       this,
       [this] {
-        if (hasFocus()) emit cursorMoved();
+        if (hasFocus()) emit cursorMoved(cursor_.cell());
       },
       Qt::QueuedConnection);
 }

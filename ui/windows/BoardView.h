@@ -34,8 +34,8 @@ class BoardView : public QWidget {
   void gemClicked(std::int16_t cell);    // imgrock_Click
   // A cell shows another gem or frame; pickChanged when its frame is the one.
   void cellShown(std::int16_t cell, bool pickChanged);
-  // The cursor is on another cell, or the board has the keyboard back.
-  void cursorMoved();
+  // The cursor went on from a cell, or the board has the keyboard back (from its own cell).
+  void cursorMoved(std::int16_t from);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
