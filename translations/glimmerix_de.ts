@@ -24,43 +24,43 @@
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>gelb</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>weiß</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rot</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>violett</translation>
     </message>
     <message>
         <source>light blue</source>
-        <translation type="unfinished"></translation>
+        <translation>hellblau</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>grün</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>orangefarben</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -83,51 +83,58 @@
     </message>
     <message numerus="yes">
         <source>New game: %Ln seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Neues Spiel: %Ln Sekunde</numerusform>
+            <numerusform>Neues Spiel: %Ln Sekunden</numerusform>
         </translation>
     </message>
     <message>
         <source>No run: the gems stay, pick dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Reihe: Die Edelsteine bleiben liegen, Auswahl aufgehoben</translation>
     </message>
     <message numerus="yes">
         <source>%Ln seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Noch %Ln Sekunde</numerusform>
+            <numerusform>Noch %Ln Sekunden</numerusform>
         </translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1</translation>
     </message>
     <message>
         <source>rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen %1</translation>
     </message>
     <message>
         <source>columns %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalten %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln points</source>
+        <translation>
+            <numerusform>%Ln Punkt</numerusform>
+            <numerusform>%Ln Punkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %2 with a bonus of %L3. Score %L4</source>
+        <translation>
+            <numerusform>Getauscht: %Ln Edelstein in %1 abgeräumt, %2 mit %L3 Bonuspunkten. Punktestand %L4</numerusform>
+            <numerusform>Getauscht: %Ln Edelsteine in %1 abgeräumt, %2 mit %L3 Bonuspunkten. Punktestand %L4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %2. Score %L3</source>
+        <translation>
+            <numerusform>Getauscht: %Ln Edelstein in %1 abgeräumt, %2. Punktestand %L3</numerusform>
+            <numerusform>Getauscht: %Ln Edelsteine in %1 abgeräumt, %2. Punktestand %L3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -180,7 +187,7 @@ Siehe glimmerix(6).</translation>
     </message>
     <message>
         <source>Score %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktestand %L1</translation>
     </message>
 </context>
 <context>

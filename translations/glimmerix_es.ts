@@ -24,43 +24,43 @@
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>amarilla</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>blanca</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>roja</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>morada</translation>
     </message>
     <message>
         <source>light blue</source>
-        <translation type="unfinished"></translation>
+        <translation>celeste</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>naranja</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -83,51 +83,58 @@
     </message>
     <message numerus="yes">
         <source>New game: %Ln seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nueva partida: %Ln segundo</numerusform>
+            <numerusform>Nueva partida: %Ln segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>No run: the gems stay, pick dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin línea: las gemas se quedan en su sitio, selección anulada</translation>
     </message>
     <message numerus="yes">
         <source>%Ln seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Queda %Ln segundo</numerusform>
+            <numerusform>Quedan %Ln segundos</numerusform>
         </translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la fila %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la columna %1</translation>
     </message>
     <message>
         <source>rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>las filas %1</translation>
     </message>
     <message>
         <source>columns %1</source>
-        <translation type="unfinished"></translation>
+        <translation>las columnas %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln points</source>
+        <translation>
+            <numerusform>%Ln punto</numerusform>
+            <numerusform>%Ln puntos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %2 with a bonus of %L3. Score %L4</source>
+        <translation>
+            <numerusform>Intercambio: %Ln gema eliminada en %1, %2 con una bonificación de %L3. Puntuación %L4</numerusform>
+            <numerusform>Intercambio: %Ln gemas eliminadas en %1, %2 con una bonificación de %L3. Puntuación %L4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %2. Score %L3</source>
+        <translation>
+            <numerusform>Intercambio: %Ln gema eliminada en %1, %2. Puntuación %L3</numerusform>
+            <numerusform>Intercambio: %Ln gemas eliminadas en %1, %2. Puntuación %L3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -179,7 +186,7 @@ cualquier programa Qt, como -platform NOMBRE, funcionan como siempre. Véase gli
     </message>
     <message>
         <source>Score %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntuación %L1</translation>
     </message>
 </context>
 <context>

@@ -24,43 +24,43 @@
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>jaune</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>blanche</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rouge</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>violette</translation>
     </message>
     <message>
         <source>light blue</source>
-        <translation type="unfinished"></translation>
+        <translation>bleu clair</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verte</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>orange</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1 : %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -83,51 +83,58 @@
     </message>
     <message numerus="yes">
         <source>New game: %Ln seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nouvelle partie : %Ln seconde</numerusform>
+            <numerusform>Nouvelle partie : %Ln secondes</numerusform>
         </translation>
     </message>
     <message>
         <source>No run: the gems stay, pick dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;alignement : les gemmes restent en place, sélection annulée</translation>
     </message>
     <message numerus="yes">
         <source>%Ln seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Plus que %Ln seconde</numerusform>
+            <numerusform>Plus que %Ln secondes</numerusform>
         </translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la ligne %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la colonne %1</translation>
     </message>
     <message>
         <source>rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les lignes %1</translation>
     </message>
     <message>
         <source>columns %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les colonnes %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln points</source>
+        <translation>
+            <numerusform>%Ln point</numerusform>
+            <numerusform>%Ln points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %2 with a bonus of %L3. Score %L4</source>
+        <translation>
+            <numerusform>Échange : %Ln gemme retirée sur %1, %2 dont %L3 de bonus. Score : %L4</numerusform>
+            <numerusform>Échange : %Ln gemmes retirées sur %1, %2 dont %L3 de bonus. Score : %L4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %2. Score %L3</source>
+        <translation>
+            <numerusform>Échange : %Ln gemme retirée sur %1, %2. Score : %L3</numerusform>
+            <numerusform>Échange : %Ln gemmes retirées sur %1, %2. Score : %L3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -179,7 +186,7 @@ de tout programme Qt, comme -platform NOM, fonctionnent comme d&apos;habitude. V
     </message>
     <message>
         <source>Score %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Score : %L1</translation>
     </message>
 </context>
 <context>

@@ -24,43 +24,43 @@
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>gialla</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>bianca</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rossa</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>viola</translation>
     </message>
     <message>
         <source>light blue</source>
-        <translation type="unfinished"></translation>
+        <translation>azzurra</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>verde</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>arancione</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -83,51 +83,58 @@
     </message>
     <message numerus="yes">
         <source>New game: %Ln seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nuova partita: %Ln secondo</numerusform>
+            <numerusform>Nuova partita: %Ln secondi</numerusform>
         </translation>
     </message>
     <message>
         <source>No run: the gems stay, pick dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>Nessuna fila: le gemme restano al loro posto, selezione annullata</translation>
     </message>
     <message numerus="yes">
         <source>%Ln seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Manca %Ln secondo</numerusform>
+            <numerusform>Mancano %Ln secondi</numerusform>
         </translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nella riga %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nella colonna %1</translation>
     </message>
     <message>
         <source>rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nelle righe %1</translation>
     </message>
     <message>
         <source>columns %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nelle colonne %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln points</source>
+        <translation>
+            <numerusform>%Ln punto</numerusform>
+            <numerusform>%Ln punti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %2 with a bonus of %L3. Score %L4</source>
+        <translation>
+            <numerusform>Scambio: %Ln gemma eliminata %1, %2 con un bonus di %L3. Punteggio %L4</numerusform>
+            <numerusform>Scambio: %Ln gemme eliminate %1, %2 con un bonus di %L3. Punteggio %L4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %2. Score %L3</source>
+        <translation>
+            <numerusform>Scambio: %Ln gemma eliminata %1, %2. Punteggio %L3</numerusform>
+            <numerusform>Scambio: %Ln gemme eliminate %1, %2. Punteggio %L3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -179,7 +186,7 @@ programma Qt, come -platform NOME, funzionano come sempre. Vedi glimmerix(6).</t
     </message>
     <message>
         <source>Score %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Punteggio %L1</translation>
     </message>
 </context>
 <context>

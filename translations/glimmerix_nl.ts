@@ -24,43 +24,43 @@
     </message>
     <message>
         <source>yellow</source>
-        <translation type="unfinished"></translation>
+        <translation>geel</translation>
     </message>
     <message>
         <source>white</source>
-        <translation type="unfinished"></translation>
+        <translation>wit</translation>
     </message>
     <message>
         <source>red</source>
-        <translation type="unfinished"></translation>
+        <translation>rood</translation>
     </message>
     <message>
         <source>purple</source>
-        <translation type="unfinished"></translation>
+        <translation>paars</translation>
     </message>
     <message>
         <source>light blue</source>
-        <translation type="unfinished"></translation>
+        <translation>lichtblauw</translation>
     </message>
     <message>
         <source>green</source>
-        <translation type="unfinished"></translation>
+        <translation>groen</translation>
     </message>
     <message>
         <source>orange</source>
-        <translation type="unfinished"></translation>
+        <translation>oranje</translation>
     </message>
     <message>
         <source>%1 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rij %1</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
 </context>
 <context>
@@ -83,51 +83,58 @@
     </message>
     <message numerus="yes">
         <source>New game: %Ln seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nieuw spel: %Ln seconde</numerusform>
+            <numerusform>Nieuw spel: %Ln seconden</numerusform>
         </translation>
     </message>
     <message>
         <source>No run: the gems stay, pick dropped</source>
-        <translation type="unfinished"></translation>
+        <translation>Geen rij van drie: de edelstenen blijven liggen, selectie opgeheven</translation>
     </message>
     <message numerus="yes">
         <source>%Ln seconds left</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Nog %Ln seconde</numerusform>
+            <numerusform>Nog %Ln seconden</numerusform>
         </translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rij %1</translation>
     </message>
     <message>
         <source>column %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kolom %1</translation>
     </message>
     <message>
         <source>rows %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rijen %1</translation>
     </message>
     <message>
         <source>columns %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kolommen %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln points</source>
+        <translation>
+            <numerusform>%Ln punt</numerusform>
+            <numerusform>%Ln punten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %2 with a bonus of %L3. Score %L4</source>
+        <translation>
+            <numerusform>Geruild: %Ln edelsteen weggespeeld in %1, %2 met %L3 bonuspunten. Totaal %L4</numerusform>
+            <numerusform>Geruild: %Ln edelstenen weggespeeld in %1, %2 met %L3 bonuspunten. Totaal %L4</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Exchanged: %Ln gems cleared in %1, %2. Score %L3</source>
+        <translation>
+            <numerusform>Geruild: %Ln edelsteen weggespeeld in %1, %2. Totaal %L3</numerusform>
+            <numerusform>Geruild: %Ln edelstenen weggespeeld in %1, %2. Totaal %L3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -179,7 +186,7 @@ van elk Qt-programma, zoals -platform NAAM, werken zoals altijd. Zie glimmerix(6
     </message>
     <message>
         <source>Score %L1</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal %L1</translation>
     </message>
 </context>
 <context>

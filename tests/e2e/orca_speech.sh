@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # What a blind player hears: Orca itself, with its speech logged, beside the real game,
 # played with the keys alone. Checks the spoken lines for:
-#   - the table's size and the cell under the cursor, once PLAY has opened the game;
-#   - an exchange that makes no run, a pick, and a scoring exchange with the new score;
+#   - the table's size and "New game" once PLAY has opened the game;
+#   - all eight rows read with Up and Down in at most 150 words;
+#   - an exchange that makes no run and drops the pick, a pick, and a scoring exchange
+#     with where its runs were, the new score and the gem under the ring;
 #   - Up or Down speaking one cell once Orca+F11 has chosen cells over rows;
 #   - the status bar read on request: score and time;
-#   - the cursor's cell named again after the pause box;
-#   - the ten-seconds warning, and the game-over dialog with its score.
+#   - the time left and the cursor's cell after the pause box;
+#   - the ten-seconds warning, the game-over dialog with its score, "New game" after YES;
+#   - in German, the status bar's time with a decimal comma.
 # Orca runs once per machine (ctest holds a lock) and takes two minutes of game time.
 # Runs on a D-Bus session of its own. Usage: orca_speech.sh PATH-TO-GLIMMERIX
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -53,6 +56,11 @@ stop_orca() {
   done
 }
 
+# words_since LINE: how many words Orca has said after that many lines of speech.
+words_since() {
+  spoken | tail -n +"$(($1 + 1))" | wc -w
+}
+
 spoken() {
   grep -a "SPEECH OUTPUT: '" "$SPEECH_LOG" | sed -E "s/.*SPEECH OUTPUT: '(.*)' ?\{'established.*/\1/"
 }
@@ -87,52 +95,92 @@ walk() {
 exchange() {
   walk "$CURSOR" "$1"
   press "$MAIN" space
-  heard "the pick" "Picked Column [A-H], row [1-8]: [a-z ]+ gem"
+  heard "the pick" "Picked [A-H][1-8] [a-z ]+\.?$"
   walk "$1" "$2"
   press "$MAIN" space
   CURSOR=$2
 }
 
+# play_from_welcome NEW-GAME-REGEX: PLAY on the welcome window, then the game window: the
+# table, and the new game with the gem under the ring, in whichever order Orca says them.
+play_from_welcome() {
+  local from after_table
+  wait_window '^Welcome to Glimmerix!' 20
+  press "$WIN" space
+  wait_window '^Glimmerix$' 20
+  MAIN=$WIN
+  from=$HEARD
+  heard "the table after PLAY" "table with 8 rows 8 columns"
+  after_table=$HEARD
+  HEARD=$from
+  heard "the new game after PLAY" "$1"
+  ((HEARD > after_table)) || HEARD=$after_table
+}
+
 trap 'rc=$?; stop_orca; (exit $rc); e2e_cleanup' EXIT
 start_orca
 start_game
-wait_window '^Welcome to Glimmerix!' 20
-press "$WIN" space
-wait_window '^Glimmerix$' 20
-MAIN=$WIN
-heard "the table after PLAY" "^table with 8 rows 8 columns$"
-heard "the cell after PLAY" "^Column A, row 1: [a-z ]+ gem\.?$"
+play_from_welcome "^New game: 90 seconds\. A1 [a-z ]+\.?$"
+
+# Each row is read on Up or Down, its row named once: the whole board in a few words.
+press "$MAIN" Left Down  # the first key only shows the ring
+heard "row 2" "^row 2, "
+mark=$HEARD
+press "$MAIN" Up
+heard "row 1" "^row 1, "
+for row in 2 3 4 5 6 7 8; do
+  press "$MAIN" Down
+  heard "row $row" "^row $row, "
+done
+sleep 2  # the last row's other cells
+words=$(words_since "$mark")
+log "the eight rows took $words words"
+((words <= 150)) || fail "the eight rows took $words words: $(spoken | tail -n +"$((mark + 1))" | tr '\n' '|')"
+CURSOR=7
 
 read -r refused_from refused_to from to < <(/usr/bin/python3 "$READER" pairs) ||
   fail "the board could not be read"
-press "$MAIN" Left  # shows the cursor where it is
-CURSOR=0
 exchange "$refused_from" "$refused_to"
-heard "the refused exchange" "No run: the gems stay"
+heard "the refused exchange" "No run: the gems stay, pick dropped"
 exchange "$from" "$to"
-heard "the exchange" "Exchanged: [0-9]+ gems cleared, [0-9]+ points.*Score [1-9][0-9]*"
+heard "the exchange, its runs, its score and the gem under the ring" \
+  "Exchanged: [0-9]+ gems cleared in (rows?|columns?) [^,]+.*, [0-9]+ points.*Score [1-9][0-9]*\. [A-H][1-8] [a-z ]+\.?$"
 
 press "$MAIN" Insert+F11
 heard "cells rather than rows" "^Speak cell"
 if ((CURSOR % 8 == 0)); then key=Down; else key=Up; fi
 press "$MAIN" "$key"
-heard "one cell on $key" "^Column [A-H], row [1-8]: "
+heard "one cell on $key" "^row [1-8]"
 sleep 1
-others=$(spoken | tail -n +"$((HEARD + 1))" | grep -c "^Column ")
-((others == 0)) || fail "$key spoke $others more cells: $(spoken | tail -n +"$((HEARD + 1))" | tr '\n' '|')"
+others=$(spoken | tail -n +"$((HEARD + 1))" | wc -l)
+((others == 0)) || fail "$key spoke $others more lines: $(spoken | tail -n +"$((HEARD + 1))" | tr '\n' '|')"
 
 xdotool key --clearmodifiers --delay 80 Insert+KP_Enter Insert+KP_Enter
 heard "the status bar" "^status ?bar"
 heard "the score in the status bar" "^Score [1-9][0-9]*\.?$"
-heard "the time in the status bar" "^Time [0-9][0-9]\.[0-9]\.?$"
+heard "the time in the status bar" "^Time [1-9]?[0-9]\.[0-9]\.?$"
 press "$MAIN" Left  # after an Orca command a game key, or the next box may go unannounced
 
 press "$MAIN" Escape
 heard "the pause box" "Glimmerix is paused"
 wait_window '^Glimmerix$' 10 "$MAIN" "Esc"
 press "$WIN" Return
-heard "the cell after the box" "^Column [A-H], row [1-8]: [a-z ]+ gem"
+heard "the time left and the cell after the box" "^[0-9]+ seconds left\. [A-H][1-8] [a-z ]+\.?$"
 
 heard "the warning" "10 seconds left" 100
 heard "the game-over dialog with its score" "^GAME OVER dialog Score: [0-9]+\.$" 15
 heard "the question and YES" "^ ?Would you like to play again\? YES push button"
+wait_window '^GAME OVER$' 10
+sleep 1  # the game-over window takes no key in its first half second
+press "$WIN" Return
+heard "a new game after YES" "^New game: 90 seconds\. "
+
+# In German the time has a decimal comma.
+wait_window '^Glimmerix$' 10
+press "$WIN" ctrl+x
+wait_exit 10 "Ctrl+X"
+LC_ALL=de_DE.UTF-8 start_game
+play_from_welcome ": 90 .*\. A1 "
+press "$MAIN" Left
+xdotool key --clearmodifiers --delay 80 Insert+KP_Enter Insert+KP_Enter
+heard "the German time in the status bar" "^Zeit [1-9]?[0-9],[0-9]\.?$"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program as a screen reader meets it, through the accessibility bus:
-#   - the board is a table of 64 table cells, each named by place and gem;
+#   - the board is a table of 64 table cells, each named by its gem, and its row where it begins one;
 #   - a cell's press action picks it (selected, "picked") and a second one takes
 #     the pick back;
 #   - an arrow key moves the focus to the next cell;

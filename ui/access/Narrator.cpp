@@ -93,17 +93,16 @@ QString Narrator::exchanged() const {
   const int bonus = grew(&Tallies::PointsForBonuses);
   const int points = grew(&Tallies::PointsForGems) + bonus;
   const int score = QString::fromStdString(game_.lblscore.Caption).toInt();
+  const QString won = tr("%Ln points", nullptr, points);
   if (grew(&Tallies::BonusesPaid)) {
-    return tr("Exchanged: %Ln gems cleared in %1, %L2 points with a bonus of %L3. Score %L4",
-              nullptr, cleared)
-        .arg(whereRunsWere())
-        .arg(points)
+    return tr("Exchanged: %Ln gems cleared in %1, %2 with a bonus of %L3. Score %L4", nullptr,
+              cleared)
+        .arg(whereRunsWere(), won)
         .arg(bonus)
         .arg(score);
   }
-  return tr("Exchanged: %Ln gems cleared in %1, %L2 points. Score %L3", nullptr, cleared)
-      .arg(whereRunsWere())
-      .arg(points)
+  return tr("Exchanged: %Ln gems cleared in %1, %2. Score %L3", nullptr, cleared)
+      .arg(whereRunsWere(), won)
       .arg(score);
 }
 
