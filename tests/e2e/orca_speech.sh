@@ -101,11 +101,12 @@ exchange() {
   CURSOR=$2
 }
 
-# play_from_welcome NEW-GAME-REGEX: PLAY on the welcome window, then the game window: the
-# table, and the new game with the gem under the ring, in whichever order Orca says them.
+# play_from_welcome WELCOME-TITLE NEW-GAME-REGEX: PLAY on the welcome window, then the game
+# window: the table, and the new game with the gem under the ring, in whichever order
+# Orca says them.
 play_from_welcome() {
   local from after_table
-  wait_window '^Welcome to Glimmerix!' 20
+  wait_window "$1" 20
   press "$WIN" space
   wait_window '^Glimmerix$' 20
   MAIN=$WIN
@@ -113,14 +114,14 @@ play_from_welcome() {
   heard "the table after PLAY" "table with 8 rows 8 columns"
   after_table=$HEARD
   HEARD=$from
-  heard "the new game after PLAY" "$1"
+  heard "the new game after PLAY" "$2"
   ((HEARD > after_table)) || HEARD=$after_table
 }
 
 trap 'rc=$?; stop_orca; (exit $rc); e2e_cleanup' EXIT
 start_orca
 start_game
-play_from_welcome "^New game: 90 seconds\. A1 [a-z ]+\.?$"
+play_from_welcome '^Welcome to Glimmerix!' "^New game: 90 seconds\. A1 [a-z ]+\.?$"
 
 # Each row is read on Up or Down, its row named once: the whole board in a few words.
 press "$MAIN" Left Down  # the first key only shows the ring
@@ -180,7 +181,7 @@ wait_window '^Glimmerix$' 10
 press "$WIN" ctrl+x
 wait_exit 10 "Ctrl+X"
 LC_ALL=de_DE.UTF-8 start_game
-play_from_welcome ": 90 .*\. A1 "
+play_from_welcome '^Willkommen bei Glimmerix!' "^Neues Spiel: 90 Sekunden\. A1 "
 press "$MAIN" Left
 xdotool key --clearmodifiers --delay 80 Insert+KP_Enter Insert+KP_Enter
 heard "the German time in the status bar" "^Zeit [1-9]?[0-9],[0-9]\.?$"

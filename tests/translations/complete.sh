@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Every shipped language translates every text of the current sources. lupdate, run on
+# Every shipped language translates every text of the current sources, and English has
+# the plural forms of every text that counts. lupdate, run on
 # copies of the .ts files exactly as the update_translations target runs it, must find
 # no text added or gone, and no translation may be unfinished or empty.
 # Usage: complete.sh LUPDATE SCRATCH-FOLDER SOURCE-FOLDER TS-FILE... -- LUPDATE-OPTION...
@@ -23,7 +24,9 @@ for ts in "${ts_files[@]}"; do
   name=$(basename "$ts")
   copy="$scratch/$name"
   cp "$ts" "$copy"
-  "$lupdate" -I "$src" "$@" "$src/game" "$src/board" "$src/scoring" "$src/ui" -ts "$copy" \
+  plural_only=()  # English, the language of the sources, holds only its plural forms
+  [[ "$name" == glimmerix_en.ts ]] && plural_only=(-pluralonly)
+  "$lupdate" -I "$src" "$@" "${plural_only[@]}" "$src/game" "$src/board" "$src/scoring" "$src/ui" -ts "$copy" \
     >"$copy.log" 2>&1 || fail "$name: lupdate failed: $(cat "$copy.log")"
   changed=$(diff <(grep -o '<source>.*' "$ts") <(grep -o '<source>.*' "$copy") | grep '^[<>]')
   [[ -z "$changed" ]] ||

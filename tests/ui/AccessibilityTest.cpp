@@ -226,6 +226,12 @@ TEST_F(AccessibilityTest, EveryActionIsAnsweredInWords) {
       {"the pause box",
        [](auto& t) { t.window.mnuPauseGame->trigger(); },
        {"46 seconds left. D1 purple"}},
+      {"the pause box a second before the end",
+       [](auto& t) {
+         t.game.TimeLeft = 1.2;
+         t.window.mnuPauseGame->trigger();
+       },
+       {"1 second left. D1 purple"}},
       {"a restore from minimised",
        [](auto& t) {
          t.window.showMinimized();

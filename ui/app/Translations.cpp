@@ -11,6 +11,7 @@ namespace glimmerix {
 namespace {
 
 struct Translators {
+  QTranslator english;  // the plural forms of the texts as written: "1 second left"
   QTranslator game;
   QTranslator qt;
   bool loaded = false;
@@ -25,6 +26,7 @@ Translators& Current() {
 
 // A language without a file leaves its translator empty: the texts stay English.
 void Load(Translators& translators, const QLocale& locale) {
+  (void)translators.english.load(QStringLiteral(":/i18n/glimmerix_en.qm"));
   (void)translators.game.load(locale, QStringLiteral("glimmerix"), QStringLiteral("_"),
                               QStringLiteral(":/i18n"));
   (void)translators.qt.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
@@ -37,9 +39,11 @@ void Load(Translators& translators, const QLocale& locale) {
 void InstallTranslations(const QLocale& locale) {
   QLocale::setDefault(locale);  // numbers too are written as the language writes them
   Translators& translators = Current();
-  QCoreApplication::removeTranslator(&translators.game);
-  QCoreApplication::removeTranslator(&translators.qt);
+  for (QTranslator* installed : {&translators.english, &translators.game, &translators.qt})
+    QCoreApplication::removeTranslator(installed);
   Load(translators, locale);
+  // The last installed is asked first: a language's own plural forms before English.
+  QCoreApplication::installTranslator(&translators.english);
   if (!translators.game.isEmpty()) QCoreApplication::installTranslator(&translators.game);
   if (!translators.qt.isEmpty()) QCoreApplication::installTranslator(&translators.qt);
 }
