@@ -3,8 +3,9 @@
 # played with the keys alone. Checks the spoken lines for:
 #   - the table's size and "New game" once PLAY has opened the game;
 #   - all eight rows read with Up and Down in at most 150 words;
-#   - an exchange that makes no run and drops the pick, a pick, and a scoring exchange
-#     with where its runs were, the new score and the gem under the ring;
+#   - results without a title in front: an exchange that makes no run and drops the
+#     pick, a pick, and a scoring exchange with where its runs were, the new score and
+#     the gem under the ring;
 #   - Up or Down speaking one cell once Orca+F11 has chosen cells over rows;
 #   - the status bar read on request: score and time;
 #   - the time left and the cursor's cell after the pause box;
@@ -95,7 +96,7 @@ walk() {
 exchange() {
   walk "$CURSOR" "$1"
   press "$MAIN" space
-  heard "the pick" "Picked [A-H][1-8] [a-z ]+\.?$"
+  heard "the pick" "^Picked [A-H][1-8] [a-z ]+\.?$"
   walk "$1" "$2"
   press "$MAIN" space
   CURSOR=$2
@@ -142,10 +143,10 @@ CURSOR=7
 read -r refused_from refused_to from to < <(/usr/bin/python3 "$READER" pairs) ||
   fail "the board could not be read"
 exchange "$refused_from" "$refused_to"
-heard "the refused exchange" "No run: the gems stay, pick dropped"
+heard "the refused exchange" "^No run: the gems stay, pick dropped"
 exchange "$from" "$to"
 heard "the exchange, its runs, its score and the gem under the ring" \
-  "Exchanged: [0-9]+ gems cleared in (rows?|columns?) [^,]+.*, [0-9]+ points.*Score [1-9][0-9]*\. [A-H][1-8] [a-z ]+\.?$"
+  "^Exchanged: [0-9]+ gems cleared in (rows?|columns?) [^,]+.*, [0-9]+ points.*Score [1-9][0-9]*\. [A-H][1-8] [a-z ]+\.?$"
 
 press "$MAIN" Insert+F11
 heard "cells rather than rows" "^Speak cell"
@@ -168,7 +169,7 @@ wait_window '^Glimmerix$' 10 "$MAIN" "Esc"
 press "$WIN" Return
 heard "the time left and the cell after the box" "^[0-9]+ seconds left\. [A-H][1-8] [a-z ]+\.?$"
 
-heard "the warning" "10 seconds left" 100
+heard "the warning" "^10 seconds left" 100
 heard "the game-over dialog with its score" "^GAME OVER dialog Score: [0-9]+\.$" 15
 heard "the question and YES" "^ ?Would you like to play again\? YES push button"
 wait_window '^GAME OVER$' 10

@@ -98,7 +98,7 @@ done
 field() { dpkg-deb -f "$deb" "$1"; }
 [[ "$(field Section)" == games ]] || fail "Section is '$(field Section)', expected games"
 depends=" $(field Depends | sed 's/([^)]*)//g; s/[,|]/ /g') "
-for package in libqt6widgets6 fonts-dejavu-core libc6; do
+for package in libqt6widgets6 fonts-dejavu-core fonts-dejavu-extra libc6; do
   [[ "$depends" == *" $package "* ]] || fail "Depends lacks $package: $(field Depends)"
 done
 [[ "$(field Recommends)" == "qt6-translations-l10n, qt6-wayland" ]] ||

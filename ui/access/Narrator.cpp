@@ -59,14 +59,13 @@ void Narrator::eventEnded() {
 // leaves the player in a new situation names the cell under the cursor last.
 QStringList Narrator::said() const {
   QStringList words;
-  const auto left = [this] { return qRound(game_.TimeLeft); };
   if (grew(&Tallies::GamesDealt))
     words << tr("New game: %Ln seconds", nullptr, qRound(GameSeconds));
   if (grew(&Tallies::ExchangesMade)) words << exchanged();
   if (grew(&Tallies::ExchangesRefused)) words << tr("No run: the gems stay, pick dropped");
   if (const QString pick = aboutThePick(); !pick.isEmpty()) words << pick;
   if (grew(&Tallies::BoardsRedealt)) words << tr("New board");
-  if (grew(&Tallies::BoxesShown)) words << tr("%Ln seconds left", nullptr, left());
+  if (grew(&Tallies::BoxesShown)) words << tr("%Ln seconds left", nullptr, qRound(game_.TimeLeft));
   const bool backInSight = wasOutOfSight_ && !window_.isOutOfSight();
   if (grew(&Tallies::GamesDealt) || grew(&Tallies::ExchangesMade) ||
       grew(&Tallies::BoardsRedealt) || grew(&Tallies::BoxesShown) || backInSight) {
